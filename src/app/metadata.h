@@ -1,0 +1,30 @@
+#pragma once
+// The program's version information, read by the About and splash windows and the main title.
+
+#include "app/version.h"
+
+#include <string>
+
+namespace kovolo::metadata {
+
+inline constexpr int versionMajor = KOVOLO_VERSION_MAJOR;
+inline constexpr int versionMinor = KOVOLO_VERSION_MINOR;
+inline constexpr int versionRevision = KOVOLO_VERSION_PATCH;
+
+inline constexpr const char* productName = "Kovolo";
+inline constexpr const char* fileDescription = "Spulenberechnung";
+inline constexpr const char* comments = "for WINDOWS (32 bit)";
+inline constexpr const char* companyName = "Kovolo developers";
+inline constexpr const char* copyright = "Copyright (C) 2026 Kovolo developers ";
+
+// "1.3.2"
+inline std::string versionText()
+{
+    return std::to_string(versionMajor) + "." + std::to_string(versionMinor) + "." +
+           std::to_string(versionRevision);
+}
+
+// " V1.3.2", appended to the main window's title.
+inline std::string titleVersionSuffix() { return " V" + versionText(); }
+
+} // namespace kovolo::metadata
