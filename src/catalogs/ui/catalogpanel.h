@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 
 namespace kovolo::catalogs {
@@ -50,7 +51,8 @@ public:
     // hook (clears the inductance-from-turns results and re-runs the filled calculations).
     void materialHandler();
 
-    // What the calculations read: the AL label's caption and the selected core's dimensions.
+    // What the calculations read: the AL label's caption and the selected core's dimensions
+    // (selectedCore throws std::out_of_range while a list has no selection).
     QString alCaption() const;
     CoreDimensions selectedCore() const;
     int typeIndex() const;
@@ -69,8 +71,14 @@ protected:
     // Extras after the calculations (colour swatches).
     virtual void showExtrasAfterCalculations(int /*materialIndex*/) {}
 
+    // Shows the current selection as the type handler does, without letting pending events run
+    // (for the end of a constructor, before the recalculation hook is set).
+    void showSelection();
+
     // Room right of the lists, under the message label, for the family's extras.
     QGridLayout* extrasLayout() const { return extras_; }
+    // The row holding the type list and the material list (a family may put a widget between).
+    QHBoxLayout* listsLayout() const { return lists_; }
     QComboBox* typeList() const { return typeList_; }
     QComboBox* materialList() const { return materialList_; }
     QLabel* messageLabel() const { return message_; }
@@ -86,7 +94,14 @@ private:
     QLabel* muValue_ = nullptr;
     QLabel* message_ = nullptr;
     QGridLayout* extras_ = nullptr;
+    QHBoxLayout* lists_ = nullptr;
     std::function<void()> recalculate_;
+    int eventDepth_ = 0;
+
+    void runTypeHandler(bool letEventsRun);
+    void runMaterialHandler(bool letEventsRun);
+    // Processes pending window events; false when the panel was destroyed meanwhile.
+    bool letPendingEventsRun();
 };
 
 } // namespace kovolo::catalogs

@@ -1,0 +1,110 @@
+#include "catalogs/ui/ironpanel.h"
+
+#include "catalogs/ironcatalog.h"
+#include "i18n/ui/textid.h"
+
+#include <QColor>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+
+namespace kovolo::catalogs {
+
+namespace {
+
+const PanelNames ironNames = {
+    "ComboEisen1", "ComboEisenMat", "Label82",  "LabelE41", "Label83",  "nH/N²",
+    "Label86",     "LabelE57",      "LabelE58", "Label87",  "LabelE60", "LabelE63",
+    "Label88",     "LabelE62",      "LabelE64", "Label89",  "LabelE30", "LabelE81",
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A captionless colour swatch; the thin dark frame keeps a white swatch visible.
+QLabel* makeSwatch(QWidget* parent, const char* name)
+{
+    QLabel* swatch = makeLabel(parent, name, QString());
+    swatch->setFixedSize(24, 16);
+    swatch->setFrameShape(QFrame::Box);
+    swatch->setLineWidth(1);
+    swatch->setAutoFillBackground(true);
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));
+    swatch->setPalette(palette);
+    return swatch;
+}
+
+void setSwatchColour(QLabel* swatch, std::uint32_t rgb)
+{
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(rgb)));
+    swatch->setPalette(palette);
+}
+
+} // namespace
+
+IronPanel::IronPanel(QWidget* parent) : CatalogPanel(ironCatalog(), ironNames, parent)
+{
+    setObjectName(QStringLiteral("picOptions_1"));
+
+    QLabel* dash = makeLabel(this, "LabelEisenpulverZeilen", QStringLiteral("-"));
+    dash->setToolTip(QString::fromUtf8("Zeilenzahl(vom Drucker abhängig)"));
+    listsLayout()->insertWidget(1, dash);
+
+    QLabel* rangeHeading =
+        makeLabel(this, "LabelEisenpulverZeilen1", QStringLiteral("Frequenzbereich"));
+    i18n::setTextId(rangeHeading, 5);
+    freqRange_ = makeLabel(this, "LabelE34", QString());
+    QFont bold = freqRange_->font();
+    bold.setBold(true);
+    freqRange_->setFont(bold);
+    freqRange_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel* rangeUnit = makeLabel(this, "LabelE35", QStringLiteral("MHz"));
+
+    QLabel* colourHeading = makeLabel(this, "LabelE86", QStringLiteral("Farbe"));
+    i18n::setTextId(colourHeading, 165);
+    leftSwatch_ = makeSwatch(this, "Label84");
+    rightSwatch_ = makeSwatch(this, "Label85");
+    auto* swatches = new QHBoxLayout;
+    swatches->setSpacing(2);
+    swatches->addWidget(leftSwatch_);
+    swatches->addWidget(rightSwatch_);
+    swatches->addStretch(1);
+
+    QGridLayout* extras = extrasLayout();
+    extras->addWidget(rangeHeading, 0, 0);
+    extras->addWidget(freqRange_, 0, 1);
+    extras->addWidget(rangeUnit, 0, 2);
+    extras->addWidget(colourHeading, 1, 0);
+    extras->addLayout(swatches, 1, 1, 1, 2);
+    extras->setColumnStretch(3, 1);
+
+    showSelection();
+}
+
+void IronPanel::showMaterialExtras(int materialIndex)
+{
+    if (freqRange_ == nullptr) {
+        return;
+    }
+    freqRange_->setText(
+        QString::fromStdString(ironFreqRange().at(static_cast<std::size_t>(materialIndex))));
+}
+
+void IronPanel::showExtrasAfterCalculations(int materialIndex)
+{
+    if (leftSwatch_ == nullptr || rightSwatch_ == nullptr) {
+        return;
+    }
+    const SwatchColours& colours = ironColours().at(static_cast<std::size_t>(materialIndex));
+    setSwatchColour(leftSwatch_, colours.left);
+    setSwatchColour(rightSwatch_, colours.right);
+}
+
+} // namespace kovolo::catalogs
