@@ -15,7 +15,9 @@ inline constexpr const char* productName = "Kovolo";
 inline constexpr const char* fileDescription = "Spulenberechnung";
 inline constexpr const char* comments = "for WINDOWS (32 bit)";
 inline constexpr const char* companyName = "Kovolo developers";
-inline constexpr const char* copyright = "Copyright (C) 2026 Kovolo developers ";
+// The splash window drops the last character (the full stop) and names the company after the
+// small picture: "Copyright © 2026" [picture] ", Kovolo developers".
+inline constexpr const char* copyright = "Copyright \u00a9 2026.";
 
 // "1.3.2"
 inline std::string versionText()
@@ -25,6 +27,15 @@ inline std::string versionText()
 }
 
 // " V1.3.2", appended to the main window's title.
-inline std::string titleVersionSuffix() { return " V" + versionText(); }
+inline std::string titleVersionSuffix()
+{
+    return " V" + versionText();
+}
+
+// "Version 1.3.2", shown by the About and splash windows.
+inline std::string versionLabelText()
+{
+    return "Version " + versionText();
+}
 
 } // namespace kovolo::metadata

@@ -18,4 +18,31 @@ int showMessage(const QString& prompt, int style, const QString& title);
 class PimMsgBox;
 PimMsgBox* messageBox();
 
+class PimMsgBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit PimMsgBox(QWidget* parent = nullptr);
+
+    // Sets title, text, icon and buttons for the style, shows the box modal and returns the
+    // answer (1 OK, 2 Cancel or closed any other way).
+    int ask(const QString& prompt, int style, const QString& title);
+
+    // The value the box holds: the style while it is open, 1 or 2 once a button was pressed.
+    int heldValue() const { return held_; }
+
+private:
+    void arrange(int style);
+
+    QLabel* labelMsg_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* imageStop_ = nullptr;
+    QLabel* imageFrage_ = nullptr;
+    QLabel* imageAusruf_ = nullptr;
+    QLabel* imageInfo_ = nullptr;
+    QLabel* imageKreuz_ = nullptr;
+    int held_ = 0;
+    bool answered_ = false;
+};
+
 } // namespace kovolo
