@@ -258,6 +258,32 @@ private slots:
         QCOMPARE(swatch("Label85"), yellow);
     }
 
+    // A selection that is still queued runs first; the handler then shows the lists' state.
+    void queuedSelectionRunsBeforeTheListsAreRead()
+    {
+        int calls = 0;
+        panel->setRecalculation([&] { ++calls; });
+        QComboBox* list = mixes();
+        QMetaObject::invokeMethod(
+            list, [list] { list->setCurrentIndex(list->findText("26")); }, Qt::QueuedConnection);
+        types()->setCurrentIndex(types()->findText("T-12"));
+        QCOMPARE(text("LabelE57"), QString("3.18"));
+        QCOMPARE(text("LabelE41"), QString("0.0"));
+        QCOMPARE(text("LabelE81"), notAvailableDe);
+        QCOMPARE(swatch("Label84"), yellow);
+        QCOMPARE(calls, 2); // the nested mix selection and the type selection
+    }
+
+    void panelClosedWhileEventsRunIsLeftAlone()
+    {
+        IronPanel* p = panel.get();
+        QMetaObject::invokeMethod(
+            this, [this] { panel.reset(); }, Qt::QueuedConnection);
+        p->typeHandler();
+        QVERIFY(panel == nullptr);
+        panel = std::make_unique<IronPanel>(); // for cleanup()
+    }
+
     void listsTakeNoTypedKeys()
     {
         QComboBox* list = types();

@@ -150,6 +150,14 @@ CatalogPanel::CatalogPanel(const Catalog& catalog, const PanelNames& names, QWid
     showSelection();
 }
 
+CatalogPanel::~CatalogPanel()
+{
+    // The lists die with the child widgets, after this object is no longer a CatalogPanel: no
+    // selection signal may reach the handlers then.
+    disconnect(typeList_, nullptr, this, nullptr);
+    disconnect(materialList_, nullptr, this, nullptr);
+}
+
 void CatalogPanel::typeHandler()
 {
     runTypeHandler(true);

@@ -43,6 +43,7 @@ class CatalogPanel : public QWidget {
     Q_OBJECT
 public:
     CatalogPanel(const Catalog& catalog, const PanelNames& names, QWidget* parent = nullptr);
+    ~CatalogPanel() override;
 
     // Type list Click: shows the type's dimensions in the current unit system, then runs the
     // material handler.
