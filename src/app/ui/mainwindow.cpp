@@ -1,0 +1,389 @@
+#include "app/ui/mainwindow.h"
+
+#include "app/globals.h"
+#include "app/metadata.h"
+#include "app/ui/about.h"
+#include "app/ui/keyupblanking.h"
+#include "app/ui/settings.h"
+#include "app/unitsystem.h"
+#include "catalogs/ui/ironpanel.h"
+#include "catalogs/ui/unknowncorepanel.h"
+#include "i18n/ui/language.h"
+#include "i18n/ui/textid.h"
+#include "numbers/parse.h"
+#include "output/ui/errorreport.h"
+#include "toroid/ui/applicationframe.h"
+#include "toroid/ui/inductanceframe.h"
+#include "toroid/ui/turnsframe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace kovolo {
+
+namespace {
+struct TabInfo {
+    const char* caption;
+    int textId;
+    const char* toolTip;
+};
+const TabInfo tabInfos[7] = {
+    {"&Ferrit FT", 262, "AMIDON"},
+    {"Eisenpulver &T", 261, "AMIDON"},
+    {"Ferro&xcube", 266, "Ferroxcube (Philips)"},
+    {"&SIFERRIT", 263, "EPCOS"},
+    {"&WE Ferrit", 267, "Würth Elektronik"},
+    {"&unbekannter Kern", 264, nullptr},
+    {"&Luftspulen", 265, nullptr},
+};
+
+QWidget* emptyPanel(int index)
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("picOptions_%1").arg(index));
+    return panel;
+}
+
+QString textOf(const QLabel* label)
+{
+    return label ? label->text() : QString();
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("frmOptions");
+    setWindowTitle(QString::fromUtf8(metadata::productName) +
+                   QString::fromStdString(metadata::titleVersionSuffix()));
+    i18n::setTextId(this, 351);
+
+    auto* central = new QWidget(this);
+    central->setObjectName("frmOptionsClient");
+    auto* column = new QVBoxLayout(central);
+
+    // The seven panels under the tab strip.
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName("tbsOptions");
+    auto* ironPanel = new catalogs::IronPanel;
+    catalogPanels_[1] = ironPanel;
+    unknownCore_ = new catalogs::UnknownCorePanel;
+    QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
+                          emptyPanel(4), unknownCore_, emptyPanel(6)};
+    for (int i = 0; i < 7; ++i) {
+        tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
+        i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
+        if (tabInfos[i].toolTip)
+            tabs_->setTabToolTip(i, QString::fromUtf8(tabInfos[i].toolTip));
+    }
+    column->addWidget(tabs_, 1);
+
+    // The three calculation frames for the selected core.
+    application_ = new toroid::ApplicationFrame(central);
+    inductance_ = new toroid::InductanceFrame(*this, *application_, central);
+    turns_ = new toroid::TurnsFrame(*this, *application_, *inductance_, central);
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(turns_, 3);
+    frames->addWidget(inductance_, 2);
+    frames->addWidget(application_, 2);
+    column->addLayout(frames);
+
+    hint_ = new QLabel(central);
+    hint_->setObjectName("lbHinweis");
+    hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont hintFont = hint_->font();
+    hintFont.setBold(true);
+    hint_->setFont(hintFont);
+    hint_->setMinimumHeight(hint_->fontMetrics().height() + 4);
+    column->addWidget(hint_);
+    column->addWidget(buildButtons());
+    setCentralWidget(central);
+
+    buildMenus();
+
+    // The results start at "0"; the first catalog display empties the inductance results.
+    application_->setCheckEnabled(false);
+    for (auto* panel : catalogPanels_) {
+        if (!panel)
+            continue;
+        panel->setRecalculation([this] { recalculateAfterMaterialChange(); });
+        skipOnFailure([panel] { panel->typeHandler(); });
+    }
+
+    blanking_ = new KeyUpBlanking(this);
+    connect(tabs_, &QTabWidget::currentChanged, this,
+            [this](int index) { onTabChanged(index + 1); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+QWidget* MainWindow::buildButtons()
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    auto* print = new QPushButton(QStringLiteral("&Drucken"), box);
+    print->setObjectName("cmdCancel");
+    i18n::setTextId(print, 998);
+    // Printing arrives with the print procedure.
+    print->setEnabled(false);
+    row->addWidget(print);
+    auto* quit = new QPushButton(QStringLiteral("&Beenden"), box);
+    quit->setObjectName("cmdOK");
+    i18n::setTextId(quit, 999);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(quit);
+    return box;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("menuBar");
+
+    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName("mnuTools");
+    struct Tool {
+        const char* name;
+        const char* caption;
+        int textId;
+    };
+    const Tool toolItems[] = {
+        {"mnuToolsAlPerm", "&Al und Permeabilität", 273},
+        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270},
+        {"mnuToolsSchwingkreis", "&Schwingkreis", 274},
+        {"mnuToolsR_Cu", "&R Cu", 275},
+        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272},
+    };
+    for (const Tool& t : toolItems) {
+        QAction* item = tools->addAction(QString::fromUtf8(t.caption));
+        item->setObjectName(t.name);
+        i18n::setTextId(item, t.textId);
+        // The tool windows arrive with their own calculations.
+        item->setEnabled(false);
+    }
+
+    QMenu* language = i18n::createLanguageMenu(this);
+    bar->addMenu(language);
+    i18n::setTextId(language, 276);
+    const std::pair<const char*, int> languageIds[] = {
+        {"mnuSpracheEngl", 277}, {"mnuSpracheDtsch", 278}, {"mnuSpracheFranz", 281}};
+    for (const auto& [name, id] : languageIds)
+        if (auto* item = language->findChild<QAction*>(name))
+            i18n::setTextId(item, id);
+
+    QMenu* units = bar->addMenu(QString::fromUtf8("&Maßeinheit"));
+    units->setObjectName(QString::fromUtf8("mnuMaßeinheit"));
+    i18n::setTextId(units, 271);
+    metric_ = units->addAction(QStringLiteral("[mm][cm][m]"));
+    metric_->setObjectName(QString::fromUtf8("mnuMaßeinheitMeter"));
+    metric_->setCheckable(true);
+    metric_->setChecked(true);
+    imperial_ = units->addAction(QStringLiteral("[inch][foot][AWG]"));
+    imperial_->setObjectName(QString::fromUtf8("mnuMaßeinheitInch"));
+    imperial_->setCheckable(true);
+    connect(metric_, &QAction::triggered, this, [this] { setUnitSystem(false); });
+    connect(imperial_, &QAction::triggered, this, [this] { setUnitSystem(true); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    help->setObjectName("mnuHelp");
+    QAction* info = help->addAction(QStringLiteral("&Info"));
+    info->setObjectName("mnuHelpInfo");
+    info->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(info, &QAction::triggered, this, [] { showAboutWindow(); });
+    QAction* manual = help->addAction(QStringLiteral("&Hilfe"));
+    manual->setObjectName("mnuHelpHilfe");
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    i18n::setTextId(manual, 279);
+    // The help documents arrive with their own procedure.
+    manual->setEnabled(false);
+}
+
+catalogs::CatalogPanel* MainWindow::catalogPanel(int tab) const
+{
+    return tab >= 1 && tab <= 5 ? catalogPanels_[tab - 1] : nullptr;
+}
+
+int MainWindow::selectedTab() const
+{
+    return tabs_->currentIndex() + 1;
+}
+
+QString MainWindow::catalogAlCaption() const
+{
+    catalogs::CatalogPanel* panel = catalogPanel(selectedTab());
+    return panel ? panel->alCaption() : QString();
+}
+
+catalogs::CoreDimensions MainWindow::catalogCore() const
+{
+    catalogs::CatalogPanel* panel = catalogPanel(selectedTab());
+    return panel ? panel->selectedCore() : catalogs::CoreDimensions{};
+}
+
+void MainWindow::setHint(const QString& text)
+{
+    hint_->setText(text);
+}
+
+void MainWindow::recalculateAfterMaterialChange()
+{
+    if (!globals().printingInProgress)
+        inductance_->clearResults();
+    if (!turns_->inductanceField()->text().isEmpty())
+        turns_->calculate();
+    if (!inductance_->turnsField()->text().isEmpty())
+        inductance_->calculate();
+}
+
+void MainWindow::selectTab(int sel)
+{
+    if (sel < 1 || sel > 7)
+        return;
+    if (tabs_->currentIndex() == sel - 1)
+        onTabChanged(sel);
+    else
+        tabs_->setCurrentIndex(sel - 1); // raises the tab change
+}
+
+void MainWindow::onTabChanged(int sel)
+{
+    const bool catalogWithCheck = sel == 1 || sel == 2;
+    skipOnFailure([&] { application_->setFullCheckVisible(catalogWithCheck); });
+    QCoreApplication::processEvents();
+
+    for (int i = 0; i < 7; ++i) {
+        QWidget* panel = tabs_->widget(i);
+        panel->setEnabled(i == sel - 1);
+        if (i == sel - 1)
+            hint_->clear();
+    }
+
+    const bool frames = sel >= 1 && sel <= 6;
+    turns_->setVisible(frames);
+    inductance_->setVisible(frames);
+    application_->setVisible(frames);
+
+    if (catalogWithCheck) {
+        skipOnFailure([&] {
+            const double n =
+                numbers::parseNumber(findChild<QLabel*>("Label44")->text().toStdString());
+            if (n == 0)
+                application_->setCheckEnabled(false);
+            else if (n > 0)
+                application_->setCheckEnabled(true);
+        });
+    } else if (sel == 3) {
+        if (auto* label = findChild<QLabel*>("lbFer81"))
+            label->clear();
+    } else if (sel == 6) {
+        if (unknownCore_->alField()->text().isEmpty() && !globals().printingInProgress) {
+            for (const char* name :
+                 {"Label52", "Label54", "Label65", "Label44", "Label46", "Label49"})
+                if (auto* label = findChild<QLabel*>(name))
+                    label->clear();
+        }
+    }
+
+    globals().currentTab = static_cast<std::int16_t>(sel);
+    if (catalogs::CatalogPanel* panel = catalogPanel(sel))
+        skipOnFailure([panel] { panel->typeHandler(); });
+}
+
+void MainWindow::activate()
+{
+    skipOnFailure([this] { selectTab(globals().currentTab); });
+    if (!windowTitle().contains(QLatin1Char('V')))
+        setWindowTitle(windowTitle() + QString::fromStdString(metadata::titleVersionSuffix()));
+    i18n::syncLanguageChecks(this);
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::onFocusWindowChanged(QWindow* window)
+{
+    QPointer<QWindow> previous = focusWindow_;
+    focusWindow_ = window;
+    if (!window || window != windowHandle())
+        return;
+    // Coming back from the message box is no new activation: the calculation that asked it
+    // would only run again and ask again.
+    if (previous) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == previous && top->objectName() == "PimMsgBox")
+                return;
+    }
+    activate();
+}
+
+void MainWindow::setUnitSystem(bool imperial)
+{
+    metric_->setChecked(!imperial);
+    imperial_->setChecked(imperial);
+    globals().unitSystemImperial = imperial;
+    for (const UnitCaption& unit : unitCaptions)
+        if (auto* label = findChild<QLabel*>(QString::fromUtf8(unit.label)))
+            label->setText(QString::fromUtf8(imperial ? unit.imperial : unit.metric));
+    for (const char* marker : gaugeMarkers)
+        if (auto* label = findChild<QLabel*>(QString::fromUtf8(marker)))
+            label->setVisible(imperial);
+    if (auto* text4 = findChild<QWidget*>("Text4"))
+        text4->setVisible(!imperial);
+    if (auto* gauges = findChild<QWidget*>("ComboLeiter"))
+        gauges->setVisible(imperial);
+    if (catalogs::CatalogPanel* panel = catalogPanel(selectedTab()))
+        skipOnFailure([panel] { panel->typeHandler(); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab switch tabs before any control sees the key.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool tabKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tabKey && (key->modifiers() & Qt::ControlModifier) && widget &&
+            widget->window() == this) {
+            if (event->type() == QEvent::KeyPress) {
+                const bool back = key->modifiers() & Qt::ShiftModifier;
+                const int sel = selectedTab();
+                selectTab(back ? (sel == 1 ? 7 : sel - 1) : (sel == 7 ? 1 : sel + 1));
+            }
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    skipOnFailure([] { settings::writeLanguage(globals().currentLanguage); });
+    event->accept();
+    // Closing the main window ends the program: every other window goes with it.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::quit();
+}
+
+} // namespace kovolo
