@@ -4,6 +4,7 @@
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QtMath>
 
 namespace kovolo {
@@ -245,6 +247,14 @@ int PimMsgBox::ask(const QString& prompt, int style, const QString& title)
     layout()->invalidate();
     layout()->activate();
     adjustSize();
+    // Over the window the user is working in, and kept above it by the window manager.
+    QWidget* anchor = QApplication::activeWindow();
+    if (anchor && anchor != this) {
+        winId();
+        if (QWindow* handle = windowHandle())
+            handle->setTransientParent(anchor->windowHandle());
+        move(anchor->frameGeometry().center() - rect().center());
+    }
     exec();
     // Escape or the window's close control leave the style in place: that answers Cancel.
     return answered_ && (held_ == 1 || held_ == 2) ? held_ : 2;
