@@ -111,6 +111,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
 
     buildMenus();
+    resize(sizeHint().expandedTo(QSize(960, 560)));
 
     // The results start at "0"; the first catalog display empties the inductance results.
     application_->setCheckEnabled(false);
@@ -267,7 +268,12 @@ void MainWindow::onTabChanged(int sel)
 {
     const bool catalogWithCheck = sel == 1 || sel == 2;
     skipOnFailure([&] { application_->setFullCheckVisible(catalogWithCheck); });
+    ++tabChangeDepth_;
     QCoreApplication::processEvents();
+    --tabChangeDepth_;
+    // A tab change that arrived with those events has done the work for its own tab.
+    if (selectedTab() != sel)
+        return;
 
     for (int i = 0; i < 7; ++i) {
         QWidget* panel = tabs_->widget(i);
@@ -309,7 +315,9 @@ void MainWindow::onTabChanged(int sel)
 
 void MainWindow::activate()
 {
-    skipOnFailure([this] { selectTab(globals().currentTab); });
+    // An activation while a tab change lets events through leaves the selection to that change.
+    if (tabChangeDepth_ == 0)
+        skipOnFailure([this] { selectTab(globals().currentTab); });
     if (!windowTitle().contains(QLatin1Char('V')))
         setWindowTitle(windowTitle() + QString::fromStdString(metadata::titleVersionSuffix()));
     i18n::syncLanguageChecks(this);

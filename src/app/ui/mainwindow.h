@@ -73,6 +73,7 @@ private:
     QAction* imperial_ = nullptr;
     KeyUpBlanking* blanking_ = nullptr;
     QPointer<QWindow> focusWindow_;
+    int tabChangeDepth_ = 0;
 };
 
 } // namespace kovolo
