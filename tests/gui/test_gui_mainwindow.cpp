@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -343,6 +344,7 @@ private slots:
 
     void controlTabSwitchesTabs_data()
     {
+        QTest::addColumn<QString>("target");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -350,35 +352,59 @@ private slots:
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
         const int alt = Qt::AltModifier;
-        QTest::newRow("Ctrl+Tab on 7 wraps to 1") << 7 << int(Qt::Key_Tab) << ctrl << 1;
-        QTest::newRow("Ctrl+Tab on 3") << 3 << int(Qt::Key_Tab) << ctrl << 4;
+        const int tab = Qt::Key_Tab;
+        const int backtab = Qt::Key_Backtab;
+        // The turns field is hidden on the air-coil tab; the exit button is always there.
+        QTest::newRow("Ctrl+Tab on 7 wraps to 1") << "cmdOK" << 7 << tab << ctrl << 1;
+        QTest::newRow("Ctrl+Tab on 3") << "Text6" << 3 << tab << ctrl << 4;
+        QTest::newRow("Ctrl+Tab on 6") << "Text6" << 6 << tab << ctrl << 7;
         QTest::newRow("Ctrl+Shift+Tab on 1 wraps to 7")
-            << 1 << int(Qt::Key_Tab) << (ctrl | shift) << 7;
+            << "Text6" << 1 << tab << (ctrl | shift) << 7;
         QTest::newRow("Ctrl+Shift+Backtab on 1 wraps to 7")
-            << 1 << int(Qt::Key_Backtab) << (ctrl | shift) << 7;
-        QTest::newRow("Ctrl+Shift+Tab on 4") << 4 << int(Qt::Key_Tab) << (ctrl | shift) << 3;
-        QTest::newRow("Ctrl+Alt+Tab on 7") << 7 << int(Qt::Key_Tab) << (ctrl | alt) << 1;
-        QTest::newRow("Ctrl+Alt+Tab on 2") << 2 << int(Qt::Key_Tab) << (ctrl | alt) << 3;
-        QTest::newRow("plain Tab") << 2 << int(Qt::Key_Tab) << 0 << 2;
-        QTest::newRow("Shift+Tab") << 2 << int(Qt::Key_Backtab) << shift << 2;
-        QTest::newRow("Ctrl+A") << 2 << int(Qt::Key_A) << ctrl << 2;
+            << "Text6" << 1 << backtab << (ctrl | shift) << 7;
+        QTest::newRow("Ctrl+Shift+Tab on 4") << "Text6" << 4 << tab << (ctrl | shift) << 3;
+        QTest::newRow("Ctrl+Shift+Tab on 7") << "cmdOK" << 7 << tab << (ctrl | shift) << 6;
+        QTest::newRow("Ctrl+Alt+Tab on 7") << "cmdOK" << 7 << tab << (ctrl | alt) << 1;
+        QTest::newRow("Ctrl+Alt+Tab on 2") << "Text6" << 2 << tab << (ctrl | alt) << 3;
+        // Controls that know Ctrl+Tab themselves still switch exactly one tab.
+        QTest::newRow("Ctrl+Tab in the tab strip") << "tbsOptions" << 2 << tab << ctrl << 3;
+        QTest::newRow("Ctrl+Shift+Tab in the tab strip")
+            << "tbsOptions" << 2 << tab << (ctrl | shift) << 1;
+        QTest::newRow("Ctrl+Tab in the type list") << "ComboEisen1" << 2 << tab << ctrl << 3;
+        QTest::newRow("plain Tab") << "Text6" << 2 << tab << 0 << 2;
+        QTest::newRow("Shift+Tab") << "Text6" << 2 << backtab << shift << 2;
+        QTest::newRow("Alt+Tab") << "Text6" << 2 << tab << alt << 2;
+        QTest::newRow("Ctrl+A") << "Text6" << 2 << int(Qt::Key_A) << ctrl << 2;
     }
 
     void controlTabSwitchesTabs()
     {
+        QFETCH(QString, target);
         QFETCH(int, from);
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(int, to);
         showAndWait();
         window->selectTab(from);
-        // The turns field is hidden on the air-coil tab; the exit button is always there.
-        QWidget* field = from == 7 ? find("cmdOK") : find("Text6");
+        QWidget* field = find(target.toLatin1().constData());
+        if (auto* strip = qobject_cast<QTabWidget*>(field))
+            field = strip->tabBar();
         field->setFocus();
         QTRY_VERIFY(field->hasFocus());
         QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(shownTab(), to);
         QCOMPARE(globals().currentTab, to);
+    }
+
+    void controlTabInAnotherWindowLeavesTheTabs()
+    {
+        showAndWait();
+        window->selectTab(2);
+        AboutWindow* about = showAboutWindow();
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(shownTab(), 2);
     }
 
     void plainTabMovesFocusOnly()
