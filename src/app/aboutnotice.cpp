@@ -48,12 +48,11 @@ std::string distributionNotice(std::string_view code, const std::string& lineBre
     return text;
 }
 
-int noticeIndentBlanks(double widthPixels, double dpiX)
+int noticeIndentBlanks(double warningWidth, double blankWidth)
 {
-    if (!(dpiX > 0) || !(widthPixels > 0))
+    if (!(blankWidth > 0) || !(warningWidth > 0))
         return 0;
-    const double twips = widthPixels * 1440.0 / dpiX;
-    return static_cast<int>(std::trunc(twips / 34.0));
+    return static_cast<int>(std::trunc(warningWidth / blankWidth));
 }
 
 } // namespace kovolo

@@ -17,8 +17,9 @@ std::vector<std::string> distributionNoticeLines(std::string_view languageCode);
 std::string distributionNotice(std::string_view languageCode, const std::string& lineBreak,
                                const std::string& indent);
 
-// Number of blanks of the indent: the width of "Attenzione: " in twips (1/1440 inch) divided by
-// 34, truncated. widthPixels is the text width in the window's font, dpiX the logical dpi.
-int noticeIndentBlanks(double widthPixels, double dpiX);
+// Number of blanks of the indent: the width of "Attenzione: " divided by the width of one blank,
+// both measured in the window's font, truncated. (A fixed 34 twips a blank fits one font only;
+// in any other font the later lines would not line up under the text after the warning word.)
+int noticeIndentBlanks(double warningWidth, double blankWidth);
 
 } // namespace kovolo

@@ -13,24 +13,23 @@ private slots:
     void indentBlanks_data()
     {
         QTest::addColumn<double>("width");
-        QTest::addColumn<double>("dpi");
+        QTest::addColumn<double>("blank");
         QTest::addColumn<int>("blanks");
-        // 96 dpi: 15 twips a pixel; 60 px = 900 twips = 26.47 blanks.
-        QTest::newRow("96 dpi") << 60.0 << 96.0 << 26;
-        QTest::newRow("120 dpi") << 75.9 << 120.0 << 26;
-        // At 1440 dpi a pixel is a twip: 68 twips are exactly two blanks, a hair less is one.
-        QTest::newRow("exact") << 68.0 << 1440.0 << 2;
-        QTest::newRow("truncated") << 67.99 << 1440.0 << 1;
-        QTest::newRow("nothing measured") << 0.0 << 96.0 << 0;
-        QTest::newRow("no dpi") << 60.0 << 0.0 << 0;
+        // 900 twips of text in a font whose blank is 34 twips wide: 26.47 blanks.
+        QTest::newRow("narrow blanks") << 900.0 << 34.0 << 26;
+        QTest::newRow("wide blanks") << 63.0 << 4.0 << 15;
+        QTest::newRow("exact") << 68.0 << 34.0 << 2;
+        QTest::newRow("truncated") << 67.99 << 34.0 << 1;
+        QTest::newRow("nothing measured") << 0.0 << 4.0 << 0;
+        QTest::newRow("no blank width") << 60.0 << 0.0 << 0;
     }
 
     void indentBlanks()
     {
         QFETCH(double, width);
-        QFETCH(double, dpi);
+        QFETCH(double, blank);
         QFETCH(int, blanks);
-        QCOMPARE(noticeIndentBlanks(width, dpi), blanks);
+        QCOMPARE(noticeIndentBlanks(width, blank), blanks);
     }
 
     void linesJoinedByBreakAndIndent()

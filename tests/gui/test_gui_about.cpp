@@ -144,11 +144,15 @@ private slots:
         const QStringList parts = disclaimer->text().split(QStringLiteral("\r\n"));
         QCOMPARE(parts.size(), lines);
         QVERIFY(parts.first().startsWith(warning + QLatin1Char(' ')));
-        // Every later line starts with the indent measured in the window's font.
-        const qreal width =
-            QFontMetricsF(about->font(), about).horizontalAdvance(QStringLiteral("Attenzione: "));
-        const int blanks = static_cast<int>(width * 1440.0 / about->logicalDpiX() / 34.0);
+        // Every later line starts with the indent measured in the window's font: as many blanks
+        // as fill the width of "Attenzione: ", so the lines start under the text after it.
+        const QFontMetricsF metrics(about->font(), about);
+        const qreal width = metrics.horizontalAdvance(QStringLiteral("Attenzione: "));
+        const int blanks = static_cast<int>(width / metrics.horizontalAdvance(QLatin1Char(' ')));
         QVERIFY(blanks > 0);
+        const qreal indentWidth = metrics.horizontalAdvance(QString(blanks, QLatin1Char(' ')));
+        QVERIFY(indentWidth <= width);
+        QVERIFY(width - indentWidth < metrics.horizontalAdvance(QLatin1Char(' ')));
         const QString indent(blanks, QLatin1Char(' '));
         for (qsizetype i = 1; i < parts.size(); ++i) {
             QVERIFY2(parts[i].startsWith(indent), qPrintable(parts[i]));

@@ -120,9 +120,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     i18n::applyLanguage(globals().currentLanguage);
     setWindowTitle(QStringLiteral("Info: ") + mainWindowTitle());
 
-    const double warningWidth =
-        QFontMetricsF(font(), this).horizontalAdvance(QStringLiteral("Attenzione: "));
-    const int blanks = noticeIndentBlanks(warningWidth, logicalDpiX());
+    const QFontMetricsF metrics(font(), this);
+    const int blanks = noticeIndentBlanks(metrics.horizontalAdvance(QStringLiteral("Attenzione: ")),
+                                          metrics.horizontalAdvance(QLatin1Char(' ')));
     const std::string indent(static_cast<std::size_t>(blanks), ' ');
     title_->setText(QString::fromUtf8(metadata::productName));
     disclaimer_->setText(QString::fromStdString(
