@@ -1,4 +1,5 @@
 #include "catalogs/ui/catalogpanel.h"
+#include "app/ui/controls.h"
 
 #include "app/globals.h"
 #include "i18n/ui/textid.h"
@@ -21,17 +22,10 @@ namespace {
 // the lists as they are instead of letting still more events run.
 constexpr int maxEventDepth = 8;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 // A label that shows a result: bold, and its text can be selected and copied.
 QLabel* makeValueLabel(QWidget* parent, const char* name)
 {
-    QLabel* label = makeLabel(parent, name, QString());
+    QLabel* label = controls::caption(parent, name, QString());
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -63,28 +57,28 @@ CatalogPanel::CatalogPanel(const Catalog& catalog, const PanelNames& names, QWid
     typeList_ = makeList(this, names.typeList, catalog_.types);
     materialList_ = makeList(this, names.materialList, catalog_.materials);
 
-    QLabel* alCaption = makeLabel(this, names.alCaption, QStringLiteral("AL="));
+    QLabel* alCaption = controls::caption(this, names.alCaption, QStringLiteral("AL="));
     alValue_ = makeValueLabel(this, names.alValue);
-    QLabel* alUnit = makeLabel(this, names.alUnit, QString::fromUtf8(names.alUnitText));
+    QLabel* alUnit = controls::caption(this, names.alUnit, QString::fromUtf8(names.alUnitText));
 
-    QLabel* daCaption = makeLabel(this, names.daCaption, QStringLiteral("Da="));
+    QLabel* daCaption = controls::caption(this, names.daCaption, QStringLiteral("Da="));
     i18n::setTextId(daCaption, 8);
     daValue_ = makeValueLabel(this, names.daValue);
-    QLabel* daUnit = makeLabel(this, names.daUnit, mm);
+    QLabel* daUnit = controls::caption(this, names.daUnit, mm);
 
-    QLabel* diCaption = makeLabel(this, names.diCaption, QStringLiteral("Di="));
+    QLabel* diCaption = controls::caption(this, names.diCaption, QStringLiteral("Di="));
     i18n::setTextId(diCaption, 11);
     diValue_ = makeValueLabel(this, names.diValue);
-    QLabel* diUnit = makeLabel(this, names.diUnit, mm);
+    QLabel* diUnit = controls::caption(this, names.diUnit, mm);
 
-    QLabel* hCaption = makeLabel(this, names.hCaption, QStringLiteral("h="));
+    QLabel* hCaption = controls::caption(this, names.hCaption, QStringLiteral("h="));
     hValue_ = makeValueLabel(this, names.hValue);
-    QLabel* hUnit = makeLabel(this, names.hUnit, mm);
+    QLabel* hUnit = controls::caption(this, names.hUnit, mm);
 
-    QLabel* muCaption = makeLabel(this, names.muCaption, QString::fromUtf8("µi="));
+    QLabel* muCaption = controls::caption(this, names.muCaption, QString::fromUtf8("µi="));
     muValue_ = makeValueLabel(this, names.muValue);
 
-    message_ = makeLabel(this, names.message, QString());
+    message_ = controls::caption(this, names.message, QString());
     i18n::setTextId(message_, 33);
     message_->setWordWrap(true);
     message_->setMinimumHeight(2 * message_->fontMetrics().lineSpacing());

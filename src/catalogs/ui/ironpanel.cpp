@@ -1,4 +1,5 @@
 #include "catalogs/ui/ironpanel.h"
+#include "app/ui/controls.h"
 
 #include "catalogs/ironcatalog.h"
 #include "i18n/ui/textid.h"
@@ -19,17 +20,10 @@ const PanelNames ironNames = {
     "Label88",     "LabelE62",      "LabelE64", "Label89",  "LabelE30", "LabelE81",
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 // A captionless colour swatch; the thin dark frame keeps a white swatch visible.
 QLabel* makeSwatch(QWidget* parent, const char* name)
 {
-    QLabel* swatch = makeLabel(parent, name, QString());
+    QLabel* swatch = controls::caption(parent, name, QString());
     swatch->setFixedSize(24, 16);
     swatch->setFrameShape(QFrame::Box);
     swatch->setLineWidth(1);
@@ -53,21 +47,21 @@ IronPanel::IronPanel(QWidget* parent) : CatalogPanel(ironCatalog(), ironNames, p
 {
     setObjectName(QStringLiteral("picOptions_1"));
 
-    QLabel* dash = makeLabel(this, "LabelEisenpulverZeilen", QStringLiteral("-"));
+    QLabel* dash = controls::caption(this, "LabelEisenpulverZeilen", QStringLiteral("-"));
     dash->setToolTip(QString::fromUtf8("Zeilenzahl(vom Drucker abhängig)"));
     listsLayout()->insertWidget(1, dash);
 
     QLabel* rangeHeading =
-        makeLabel(this, "LabelEisenpulverZeilen1", QStringLiteral("Frequenzbereich"));
+        controls::caption(this, "LabelEisenpulverZeilen1", QStringLiteral("Frequenzbereich"));
     i18n::setTextId(rangeHeading, 5);
-    freqRange_ = makeLabel(this, "LabelE34", QString());
+    freqRange_ = controls::caption(this, "LabelE34", QString());
     QFont bold = freqRange_->font();
     bold.setBold(true);
     freqRange_->setFont(bold);
     freqRange_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QLabel* rangeUnit = makeLabel(this, "LabelE35", QStringLiteral("MHz"));
+    QLabel* rangeUnit = controls::caption(this, "LabelE35", QStringLiteral("MHz"));
 
-    QLabel* colourHeading = makeLabel(this, "LabelE86", QStringLiteral("Farbe"));
+    QLabel* colourHeading = controls::caption(this, "LabelE86", QStringLiteral("Farbe"));
     i18n::setTextId(colourHeading, 165);
     leftSwatch_ = makeSwatch(this, "Label84");
     rightSwatch_ = makeSwatch(this, "Label85");
