@@ -55,11 +55,6 @@ QWidget* emptyPanel(int index)
     panel->setObjectName(QStringLiteral("picOptions_%1").arg(index));
     return panel;
 }
-
-QString textOf(const QLabel* label)
-{
-    return label ? label->text() : QString();
-}
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
