@@ -8,6 +8,9 @@ Globals& globals()
     return instance;
 }
 
-void resetGlobals() { globals() = Globals{}; }
+void resetGlobals()
+{
+    globals() = Globals{};
+}
 
 } // namespace kovolo

@@ -32,7 +32,7 @@ CoreDimensions selectedDimensions(const Catalog& catalog, int typeIndex);
 float alValue(const Catalog& catalog, int typeIndex, int materialIndex);
 
 // The texts a catalog tab shows.
-std::string alText(float al);                // "##0.0#"
+std::string alText(float al);                                  // "##0.0#"
 std::string muText(const Catalog& catalog, int materialIndex); // "#####0"
 // Da, Di, h: the inch texts in imperial mode, else the mm values with "##0.00#".
 std::string daText(const Catalog& catalog, int typeIndex, bool imperial);

@@ -33,9 +33,21 @@ std::string turnsErrorTitle(const std::string& languageCode)
     return "Error ";
 }
 
-void raiseOverflow() { throw RuntimeError(ErrorNumber::Overflow); }
-void raiseDivisionByZero() { throw RuntimeError(ErrorNumber::DivisionByZero); }
-void raiseInvalidArgument() { throw RuntimeError(ErrorNumber::InvalidArgument); }
-void raiseTypeMismatch() { throw RuntimeError(ErrorNumber::TypeMismatch); }
+void raiseOverflow()
+{
+    throw RuntimeError(ErrorNumber::Overflow);
+}
+void raiseDivisionByZero()
+{
+    throw RuntimeError(ErrorNumber::DivisionByZero);
+}
+void raiseInvalidArgument()
+{
+    throw RuntimeError(ErrorNumber::InvalidArgument);
+}
+void raiseTypeMismatch()
+{
+    throw RuntimeError(ErrorNumber::TypeMismatch);
+}
 
 } // namespace kovolo

@@ -26,13 +26,20 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("title");
-        QTest::newRow("de") << "deutsch" << "Fehler ";
-        QTest::newRow("en") << "englisch" << "Error ";
-        QTest::newRow("es") << "span" << "Error ";
-        QTest::newRow("fr") << "franz" << "Erreur ";
-        QTest::newRow("it") << "ital" << "Errore ";
-        QTest::newRow("cz") << "cz" << "Error ";
-        QTest::newRow("unknown") << "klingon" << "Error ";
+        QTest::newRow("de") << "deutsch"
+                            << "Fehler ";
+        QTest::newRow("en") << "englisch"
+                            << "Error ";
+        QTest::newRow("es") << "span"
+                            << "Error ";
+        QTest::newRow("fr") << "franz"
+                            << "Erreur ";
+        QTest::newRow("it") << "ital"
+                            << "Errore ";
+        QTest::newRow("cz") << "cz"
+                            << "Error ";
+        QTest::newRow("unknown") << "klingon"
+                                 << "Error ";
     }
     void errorTitles()
     {

@@ -6,7 +6,10 @@
 
 namespace kovolo::i18n {
 
-void setTextId(QObject* object, int id) { object->setProperty(textIdProperty, id); }
+void setTextId(QObject* object, int id)
+{
+    object->setProperty(textIdProperty, id);
+}
 
 int textIdOf(const QObject* object)
 {

@@ -16,8 +16,7 @@ int reportTurnsError(const RuntimeError& error);
 void reportInductanceError(const RuntimeError& error);
 
 // Runs one step of a handler that skips a failing statement; returns false when it failed.
-template <class Step>
-bool skipOnFailure(Step&& step) noexcept
+template <class Step> bool skipOnFailure(Step&& step) noexcept
 {
     try {
         step();
