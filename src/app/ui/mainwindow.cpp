@@ -1,4 +1,5 @@
 #include "app/ui/mainwindow.h"
+#include "app/ui/pointer.h"
 
 #include "app/globals.h"
 #include "app/metadata.h"
@@ -316,8 +317,7 @@ void MainWindow::activate()
     if (!windowTitle().contains(QLatin1Char('V')))
         setWindowTitle(windowTitle() + QString::fromStdString(metadata::titleVersionSuffix()));
     i18n::syncLanguageChecks(this);
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    restoreNormalPointer();
 }
 
 void MainWindow::onFocusWindowChanged(QWindow* window)

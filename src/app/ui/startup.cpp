@@ -4,6 +4,7 @@
 #include "app/metadata.h"
 #include "app/ui/logo.h"
 #include "app/ui/mainwindow.h"
+#include "app/ui/pointer.h"
 #include "app/ui/settings.h"
 #include "app/ui/splash.h"
 #include "i18n/ui/language.h"
@@ -72,8 +73,7 @@ std::unique_ptr<MainWindow> startUp(StartupClock& clock)
     window->activate();
     splash.reset();
     QCoreApplication::processEvents();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    restoreNormalPointer();
     return window;
 }
 

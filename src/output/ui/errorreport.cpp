@@ -2,25 +2,16 @@
 
 #include "app/globals.h"
 #include "app/ui/msgbox.h"
+#include "app/ui/pointer.h"
 
-#include <QApplication>
+#include <QString>
 
 namespace kovolo {
 
-namespace {
-
-// The busy pointer of a calculation or of start-up must not stay over the message.
-void normalPointer()
-{
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-}
-
-} // namespace
-
 int reportTurnsError(const RuntimeError& error)
 {
-    normalPointer();
+    // The busy pointer of a calculation must not stay over the message.
+    restoreNormalPointer();
     showMessage(QString::fromStdString(error.description()), 48,
                 QString::fromStdString(turnsErrorTitle(globals().currentLanguage)));
     return error.number();
@@ -28,7 +19,7 @@ int reportTurnsError(const RuntimeError& error)
 
 void reportInductanceError(const RuntimeError& error)
 {
-    normalPointer();
+    restoreNormalPointer();
     showMessage(QString::fromStdString(error.description()), 49, QStringLiteral("Error"));
 }
 
