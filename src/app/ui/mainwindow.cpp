@@ -161,20 +161,22 @@ void MainWindow::buildMenus()
         const char* name;
         const char* caption;
         int textId;
+        void (*open)(); // nullptr: the tool window is not built in yet
     };
     const Tool toolItems[] = {
-        {"mnuToolsAlPerm", "&Al und Permeabilität", 273},
-        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270},
-        {"mnuToolsSchwingkreis", "&Schwingkreis", 274},
-        {"mnuToolsR_Cu", "&R Cu", 275},
-        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272},
+        {"mnuToolsAlPerm", "&Al und Permeabilität", 273, nullptr},
+        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270, nullptr},
+        {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
+        {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
+        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
     };
     for (const Tool& t : toolItems) {
         QAction* item = tools->addAction(QString::fromUtf8(t.caption));
         item->setObjectName(t.name);
         i18n::setTextId(item, t.textId);
-        // The tool windows arrive with their own calculations.
-        item->setEnabled(false);
+        item->setEnabled(t.open != nullptr);
+        if (t.open)
+            connect(item, &QAction::triggered, this, [open = t.open] { skipOnFailure(open); });
     }
 
     QMenu* language = i18n::createLanguageMenu(this);
