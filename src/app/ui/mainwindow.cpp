@@ -7,6 +7,7 @@
 #include "app/ui/keyupblanking.h"
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
+#include "catalogs/ui/ferroxcubepanel.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
 #include "i18n/ui/language.h"
@@ -74,8 +75,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     tabs_->setObjectName("tbsOptions");
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
+    auto* ferroxcubePanel = new catalogs::FerroxcubePanel;
+    catalogPanels_[2] = ferroxcubePanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
-    QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
+    QWidget* panels[7] = {emptyPanel(0), ironPanel,    ferroxcubePanel, emptyPanel(3),
                           emptyPanel(4), unknownCore_, emptyPanel(6)};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
