@@ -45,7 +45,9 @@ class TestGuiApplication : public QObject {
     QString text(const char* label) { return get<QLabel>(label)->text(); }
     QColor colour(const char* label)
     {
-        return get<QLabel>(label)->palette().color(QPalette::Active, QPalette::WindowText);
+        // The colour the label draws its text in.
+        const QLabel* l = get<QLabel>(label);
+        return l->palette().color(QPalette::Active, l->foregroundRole());
     }
     void type(const char* field, const QString& value) { get<QLineEdit>(field)->setText(value); }
     void click(const char* button) { get<QPushButton>(button)->click(); }

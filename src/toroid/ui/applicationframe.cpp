@@ -38,16 +38,15 @@ QComboBox* fluxUnitList(QWidget* parent, const char* name)
     return controls::list(parent, name, units, numbers::fluxUnitInitial);
 }
 
-// Red (#FF0000) for a warning, else the normal text colour of the palette.
+// Red (#FF0000) for a warning, else the normal text colour of the palette. A result label
+// draws its text in the role that goes with its field-coloured background.
 void setWarningColour(QLabel* label, bool red)
 {
+    const QPalette::ColorRole role = label->foregroundRole();
     const QPalette normal = QApplication::palette(label);
     QPalette palette = label->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText,
-                         red ? QColor(0xFF, 0x00, 0x00)
-                             : normal.color(group, QPalette::WindowText));
-    }
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, role, red ? QColor(0xFF, 0x00, 0x00) : normal.color(group, role));
     label->setPalette(palette);
 }
 
