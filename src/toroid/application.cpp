@@ -137,6 +137,18 @@ void showLossAndTemperature(double lossDensity, double ve, double da, double di,
     });
 }
 
+// The reactance alone, where the AL decides whether there is one (no test of the inductance).
+void reactanceCheck(const CheckInputs& in, CheckResult& r)
+{
+    step([&] {
+        double hz = frequencyHz(in);
+        if (read(in.al) == 0)
+            hz = 0;
+        const double henry = inductanceHenry(in);
+        r.reactance.text = hz > 0 ? reactanceText(hz, henry) : invalid;
+    });
+}
+
 void ferriteCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
 {
     using namespace catalogs;
@@ -226,14 +238,8 @@ void ironCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
     }
     showFlux(text, gauss, stored, r);
 
-    step([&] {
-        // The reactance does not depend on the range: the frequency is read afresh.
-        double hz = frequencyHz(in);
-        if (read(in.al) == 0)
-            hz = 0;
-        const double henry = inductanceHenry(in);
-        r.reactance.text = hz > 0 ? reactanceText(hz, henry) : invalid;
-    });
+    // The reactance does not depend on the range: the frequency is read afresh.
+    reactanceCheck(in, r);
 
     if (stored.flux > 0) {
         step([&] {
@@ -246,17 +252,6 @@ void ironCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
         r.lossDensity.text = r.loss.text = r.temperature.text = invalid;
         r.temperature.red = false;
     }
-}
-
-void reactanceCheck(const CheckInputs& in, CheckResult& r)
-{
-    step([&] {
-        double hz = frequencyHz(in);
-        if (read(in.al) == 0)
-            hz = 0;
-        const double henry = inductanceHenry(in);
-        r.reactance.text = hz > 0 ? reactanceText(hz, henry) : invalid;
-    });
 }
 
 } // namespace
