@@ -39,8 +39,6 @@ public:
     // and iron-powder tabs only.
     void setFullCheckVisible(bool visible);
 
-    const StoredFlux& storedFlux() const { return stored_; }
-
 private:
     CheckInputs readInputs(int tab) const;
     void apply(const CheckResult& result);
