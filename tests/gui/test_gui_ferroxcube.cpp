@@ -413,10 +413,14 @@ private slots:
         select("TN 10/6/4", "3C11");
         get<QLineEdit>("Text6")->setText("1000"); // µH
         get<QLineEdit>("Text10")->setText("0");
+        get<QLineEdit>("Text7")->setText("7"); // MHz
         get<QPushButton>("CommandWdg0")->click();
         // √(1 mH / 1750 nH) = 23.9 turns; (10.6 − 5.2 + 2·4.4) mm · 24 = 34.08 cm.
         QCOMPARE(text("Label44"), QStringLiteral("24"));
         QCOMPARE(text("Label46"), QStringLiteral("34.1"));
+        // The check computes the reactance only: 2π · 7 MHz · 1 mH = 43982 Ω.
+        QCOMPARE(text("Label65"), QStringLiteral("43.982 K"));
+        QVERIFY(get("Text8")->isHidden());
 
         get<QLineEdit>("Text9")->setText("24");
         get<QPushButton>("CommandL1")->click();
@@ -429,6 +433,12 @@ private slots:
         QCOMPARE(text("Label44"), QStringLiteral("58"));
         QCOMPARE(text("Label52"), QStringLiteral("176.256"));
         QCOMPARE(text("LabelFerrit1"), QString::fromUtf8("µH"));
+        QCOMPARE(text("Label65"), QStringLiteral("43.982 K"));
+
+        // A material the core is not made in: nothing can be computed.
+        materials()->setCurrentIndex(materials()->findText("3E6"));
+        for (const char* result : {"Label44", "Label46", "Label49", "Label65", "Label52"})
+            QCOMPARE(text(result), QStringLiteral("XXX"));
     }
 
     void pairThatDoesNotExistGivesXXX()
