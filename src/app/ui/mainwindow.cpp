@@ -1,6 +1,7 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/pointer.h"
 
+#include "aircoil/ui/aircoilpanel.h"
 #include "app/globals.h"
 #include "app/metadata.h"
 #include "app/ui/about.h"
@@ -75,8 +76,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
+    auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
     QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
-                          emptyPanel(4), unknownCore_, emptyPanel(6)};
+                          emptyPanel(4), unknownCore_, airCoils};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
         i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
