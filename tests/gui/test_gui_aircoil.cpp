@@ -282,6 +282,13 @@ private slots:
         QTEST(result("Label26", "Label28"), "with");
         get<QRadioButton>("Option4_1")->click();
         QTEST(result("Label26", "Label28"), "without");
+        // The arrow keys move the selection within the group and recompute as well.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        get<QRadioButton>("Option4_1")->setFocus();
+        QTest::keyClick(get<QRadioButton>("Option4_1"), Qt::Key_Up);
+        QVERIFY(get<QRadioButton>("Option4_0")->isChecked());
+        QTEST(result("Label26", "Label28"), "with");
     }
 
     // In imperial mode the hidden diameter field must still hold text for the option to
