@@ -15,6 +15,10 @@
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
 #include "output/ui/errorreport.h"
+#include "tools/ui/alcoresources.h"
+#include "tools/ui/alwindow.h"
+#include "tools/ui/alzwindow.h"
+#include "tools/ui/toolwindow.h"
 #include "toroid/ui/applicationframe.h"
 #include "toroid/ui/inductanceframe.h"
 #include "toroid/ui/turnsframe.h"
@@ -79,6 +83,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
+    unknownCore_->setCoreSources(tools::alToolCoreSources());
     auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
     QWidget* panels[7] = {ftPanel,       ironPanel,    emptyPanel(2), emptyPanel(3),
                           emptyPanel(4), unknownCore_, airCoils};
@@ -170,8 +175,10 @@ void MainWindow::buildMenus()
         void (*open)(); // nullptr: the tool window is not built in yet
     };
     const Tool toolItems[] = {
-        {"mnuToolsAlPerm", "&Al und Permeabilität", 273, nullptr},
-        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270, nullptr},
+        {"mnuToolsAlPerm", "&Al und Permeabilität", 273,
+         [] { tools::openToolWindow<tools::AlWindow>(); }},
+        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270,
+         [] { tools::openToolWindow<tools::AlzWindow>(); }},
         {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
         {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
         {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
