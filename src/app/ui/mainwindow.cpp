@@ -7,12 +7,17 @@
 #include "app/ui/keyupblanking.h"
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
+#include "app/unitsystemchange.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
 #include "output/ui/errorreport.h"
+#include "tools/ui/conversionwindow.h"
+#include "tools/ui/copperresistancewindow.h"
+#include "tools/ui/resonancewindow.h"
+#include "tools/ui/toolwindow.h"
 #include "toroid/ui/applicationframe.h"
 #include "toroid/ui/inductanceframe.h"
 #include "toroid/ui/turnsframe.h"
@@ -166,9 +171,12 @@ void MainWindow::buildMenus()
     const Tool toolItems[] = {
         {"mnuToolsAlPerm", "&Al und Permeabilität", 273, nullptr},
         {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270, nullptr},
-        {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
-        {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
-        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
+        {"mnuToolsSchwingkreis", "&Schwingkreis", 274,
+         [] { tools::openToolWindow<tools::ResonanceWindow>(); }},
+        {"mnuToolsR_Cu", "&R Cu", 275,
+         [] { tools::openToolWindow<tools::CopperResistanceWindow>(); }},
+        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272,
+         [] { tools::openToolWindow<tools::ConversionWindow>(); }},
     };
     for (const Tool& t : toolItems) {
         QAction* item = tools->addAction(QString::fromUtf8(t.caption));
@@ -355,6 +363,8 @@ void MainWindow::setUnitSystem(bool imperial)
         gauges->setVisible(imperial);
     if (catalogs::CatalogPanel* panel = catalogPanel(selectedTab()))
         skipOnFailure([panel] { panel->typeHandler(); });
+    // Open tool windows that follow the unit system lay themselves out anew.
+    notifyUnitSystemChanged(imperial);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
