@@ -8,6 +8,7 @@
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
 #include "app/unitsystemchange.h"
+#include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
 #include "i18n/ui/language.h"
@@ -77,10 +78,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // The seven panels under the tab strip.
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("tbsOptions");
+    auto* ftPanel = new catalogs::FtPanel;
+    catalogPanels_[0] = ftPanel;
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
-    QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
+    QWidget* panels[7] = {ftPanel,       ironPanel,    emptyPanel(2), emptyPanel(3),
                           emptyPanel(4), unknownCore_, emptyPanel(6)};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
@@ -91,9 +94,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     column->addWidget(tabs_, 1);
 
     // The three calculation frames for the selected core.
-    application_ = new toroid::ApplicationFrame(central);
+    application_ = new toroid::ApplicationFrame(*this, central);
     inductance_ = new toroid::InductanceFrame(*this, *application_, central);
     turns_ = new toroid::TurnsFrame(*this, *application_, *inductance_, central);
+    application_->setTurnsFrame(turns_);
     auto* frames = new QHBoxLayout;
     frames->addWidget(turns_, 3);
     frames->addWidget(inductance_, 2);
@@ -256,6 +260,8 @@ void MainWindow::recalculateAfterMaterialChange()
         inductance_->clearResults();
     if (!turns_->inductanceField()->text().isEmpty())
         turns_->calculate();
+    if (!application_->frequencyField()->text().isEmpty())
+        application_->calculate();
     if (!inductance_->turnsField()->text().isEmpty())
         inductance_->calculate();
 }
