@@ -8,6 +8,7 @@
 #include "app/ui/keyupblanking.h"
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
+#include "app/unitsystemchange.h"
 #include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
@@ -18,6 +19,9 @@
 #include "tools/ui/alcoresources.h"
 #include "tools/ui/alwindow.h"
 #include "tools/ui/alzwindow.h"
+#include "tools/ui/conversionwindow.h"
+#include "tools/ui/copperresistancewindow.h"
+#include "tools/ui/resonancewindow.h"
 #include "tools/ui/toolwindow.h"
 #include "toroid/ui/applicationframe.h"
 #include "toroid/ui/inductanceframe.h"
@@ -179,9 +183,12 @@ void MainWindow::buildMenus()
          [] { tools::openToolWindow<tools::AlWindow>(); }},
         {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270,
          [] { tools::openToolWindow<tools::AlzWindow>(); }},
-        {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
-        {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
-        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
+        {"mnuToolsSchwingkreis", "&Schwingkreis", 274,
+         [] { tools::openToolWindow<tools::ResonanceWindow>(); }},
+        {"mnuToolsR_Cu", "&R Cu", 275,
+         [] { tools::openToolWindow<tools::CopperResistanceWindow>(); }},
+        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272,
+         [] { tools::openToolWindow<tools::ConversionWindow>(); }},
     };
     for (const Tool& t : toolItems) {
         QAction* item = tools->addAction(QString::fromUtf8(t.caption));
@@ -370,6 +377,8 @@ void MainWindow::setUnitSystem(bool imperial)
         gauges->setVisible(imperial);
     if (catalogs::CatalogPanel* panel = catalogPanel(selectedTab()))
         skipOnFailure([panel] { panel->typeHandler(); });
+    // Open tool windows that follow the unit system lay themselves out anew.
+    notifyUnitSystemChanged(imperial);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
