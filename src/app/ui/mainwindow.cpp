@@ -8,7 +8,9 @@
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
 #include "catalogs/ui/ironpanel.h"
+#include "catalogs/ui/siferritpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
+#include "catalogs/ui/wurthpanel.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
@@ -74,9 +76,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     tabs_->setObjectName("tbsOptions");
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
+    catalogPanels_[3] = new catalogs::SiferritPanel;
+    catalogPanels_[4] = new catalogs::WurthPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
-    QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
-                          emptyPanel(4), unknownCore_, emptyPanel(6)};
+    QWidget* panels[7] = {emptyPanel(0),     ironPanel,    emptyPanel(2), catalogPanels_[3],
+                          catalogPanels_[4], unknownCore_, emptyPanel(6)};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
         i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
