@@ -228,6 +228,29 @@ private slots:
         QCOMPARE(text("Label52"), QString("XXX"));
     }
 
+    // Tab changes and the unit menu show each tab's own selection afresh.
+    void selectionSurvivesTabsAndUnits()
+    {
+        openMainWindow();
+        select("WE-TOF 113", "7W700");
+        auto* siTypes = get<QComboBox>("ComboSi1");
+        window->selectTab(4);
+        siTypes->setCurrentIndex(siTypes->findText("R4"));
+        window->setUnitSystem(true);
+        QCOMPARE(text("lbSi57"), QString("0.157"));
+        window->selectTab(5);
+        QCOMPARE(types()->currentText(), QString("WE-TOF 113"));
+        QCOMPARE(text("lbWE41"), QString("930.0"));
+        QCOMPARE(text("lbWE60"), QString("0.197"));
+        QCOMPARE(window->catalogCore().di, 5.0f);
+        window->setUnitSystem(false);
+        QCOMPARE(text("lbWE60"), QString("5.00"));
+        window->selectTab(4);
+        QCOMPARE(siTypes->currentText(), QString("R4"));
+        QCOMPARE(text("lbSi57"), QString("4.00"));
+        QCOMPARE(window->catalogAlCaption(), QString("700.0"));
+    }
+
     void languageSwitchKeepsTheOrderCode()
     {
         openMainWindow();
