@@ -7,6 +7,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace kovolo::catalogs;
