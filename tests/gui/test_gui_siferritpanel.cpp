@@ -298,6 +298,22 @@ private slots:
         QCOMPARE(text("Label52"), QString("XXX"));
     }
 
+    // The application check computes only the reactance here, and only for a core that is made.
+    void applicationCheckOnTheSiferritTab()
+    {
+        openMainWindow();
+        get<QLabel>("Label70")->setText("kept");
+        get<QLineEdit>("Text6")->setText("100");
+        get<QLineEdit>("Text7")->setText("7");
+        materials()->setCurrentIndex(materials()->findText("T38"));
+        // 2π · 7 MHz · 100 µH = 4398 Ω.
+        QCOMPARE(text("Label65"), QString("4.398 K"));
+        QCOMPARE(text("Label70"), QString("kept"));
+        select("R2.5", "N27");
+        QCOMPARE(text("Label65"), QString("XXX"));
+        QCOMPARE(text("Label70"), QString("kept"));
+    }
+
     void startupDefaultsOnTheMainWindow()
     {
         openMainWindow();

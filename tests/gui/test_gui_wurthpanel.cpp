@@ -217,13 +217,18 @@ private slots:
         QCOMPARE(window->catalogAlCaption(), QString("1342.0"));
         get<QLineEdit>("Text6")->setText("1000");
         get<QLineEdit>("Text9")->setText("2");
+        get<QLineEdit>("Text7")->setText("7");
         select("WE-AFB 727", "8W5000");
         // √(1e-3 / 22936e-9) = 6.60, so 7 turns; 2 turns give 4 · 22936 nH.
         QCOMPARE(text("Label44"), QString("7"));
         QCOMPARE(text("Label52"), QString("91.744"));
         QCOMPARE(text("LabelFerrit1"), QString::fromUtf8("µH"));
 
+        // The application check gives the reactance of the wanted inductance: 2π · 7 MHz · 1 mH.
+        QCOMPARE(text("Label65"), QString("43.982 K"));
+
         materials()->setCurrentIndex(materials()->findText("3W180"));
+        QCOMPARE(text("Label65"), QString("XXX"));
         QCOMPARE(text("Label44"), QString("XXX"));
         QCOMPARE(text("Label52"), QString("XXX"));
     }
