@@ -11,7 +11,9 @@
 #include "app/unitsystemchange.h"
 #include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
+#include "catalogs/ui/siferritpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
+#include "catalogs/ui/wurthpanel.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
@@ -86,11 +88,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     catalogPanels_[0] = ftPanel;
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
+    catalogPanels_[3] = new catalogs::SiferritPanel;
+    catalogPanels_[4] = new catalogs::WurthPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
     unknownCore_->setCoreSources(tools::alToolCoreSources());
     auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
-    QWidget* panels[7] = {ftPanel,       ironPanel,    emptyPanel(2), emptyPanel(3),
-                          emptyPanel(4), unknownCore_, airCoils};
+    QWidget* panels[7] = {ftPanel,           ironPanel,    emptyPanel(2), catalogPanels_[3],
+                          catalogPanels_[4], unknownCore_, airCoils};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
         i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
