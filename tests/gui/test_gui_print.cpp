@@ -296,7 +296,7 @@ private slots:
         const int width = pdfImageWidth(pdfPath());
         if (width < 0)
             QSKIP("pdfimages is not installed");
-        QVERIFY2(width >= 4 * window.centralWidget()->width(), qPrintable(QString::number(width)));
+        QVERIFY2(width >= 3 * window.centralWidget()->width(), qPrintable(QString::number(width)));
     }
 
     void mainWindowFailure_data()
@@ -453,7 +453,7 @@ private slots:
         const int width = pdfImageWidth(pdfPath());
         if (width < 0)
             QSKIP("pdfimages is not installed");
-        QVERIFY(width >= 4 * tool.window->width());
+        QVERIFY(width >= 3 * tool.window->width());
         QCOMPARE(tool.heading->text(), QString());
     }
 

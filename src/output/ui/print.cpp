@@ -70,7 +70,7 @@ std::unique_ptr<PrintTarget>& targetSlot()
 
 bool running = false;
 
-constexpr int printResolution = 600;
+constexpr int printResolution = 300;
 
 // Marks a print procedure as running for its lifetime.
 struct RunningMark {
@@ -157,8 +157,8 @@ void printWindowImage(QWidget* window)
 
     QPrinter printer(QPrinter::HighResolution);
     printTarget().setUp(printer);
-    // 600 dots per inch: sharp on paper, and a page of a large window stays a few dozen
-    // megabytes while it is made.
+    // 300 dots per inch: sharp on paper, and the picture of a page stays a few dozen megabytes
+    // while it is made.
     printer.setResolution(printResolution);
     printer.setDocName(window->windowTitle().trimmed());
     printer.setPageOrientation(size.width() > size.height() ? QPageLayout::Landscape
