@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/ui/mainwindow.h"
+#include "output/installpaths.h"
 #include "output/ui/help.h"
 
 #include <QtTest>
@@ -233,6 +234,17 @@ private slots:
         QVERIFY(fake->started.isEmpty());
     }
 
+    void systemDocumentDirectories()
+    {
+        HelpPlatform system;
+        const QStringList dirs = system.documentDirectories();
+        // A program that is not installed looks beside itself first.
+        QCOMPARE(dirs.value(0), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+        QVERIFY(dirs.contains(QDir::cleanPath(QStringLiteral(KOVOLO_INSTALL_DOCDIR))));
+        QVERIFY(dirs.contains(
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kovolo")));
+    }
+
     void viewerOptionsComeBeforeTheDocument()
     {
         const Viewer viewer{QStringLiteral("/opt/a b/view"), {"--page", "1"}};
@@ -251,7 +263,8 @@ private slots:
         const QString record = root.filePath("viewer-got.txt");
         const QString script = root.filePath("bin/recording viewer");
         writeFile(script,
-                  "#!/bin/sh\nexec >/dev/null 2>&1 </dev/null\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                  "#!/bin/sh\nexec >/dev/null 2>&1 </dev/null\nfor a in \"$@\"; do printf '%s\\n' "
+                  "\"$a\"; done > \"" +
                       record.toUtf8() + ".tmp\"\nmv \"" + record.toUtf8() + ".tmp\" \"" +
                       record.toUtf8() + "\"\nsleep 30\n",
                   QFile::ReadOwner | QFile::ExeOwner);

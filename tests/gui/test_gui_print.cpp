@@ -271,6 +271,8 @@ private slots:
                 if (window.findChild<QWidget*>(name)->isVisible())
                     visibleButtonsWhilePrinting << QString::fromLatin1(name);
             flagWhilePrinting = globals().printingInProgress;
+            // A print button pressed while a print runs does nothing (no second prompt).
+            printMainWindow(&window);
         });
         setPrintTarget(std::unique_ptr<PrintTarget>(target));
 

@@ -58,10 +58,16 @@ QStringList HelpPlatform::documentDirectories() const
 {
     const QString programDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
     const QString installedDir = QDir::cleanPath(QStringLiteral(KOVOLO_INSTALL_DOCDIR));
+    // A package installed under another prefix keeps the same layout beside the program.
+    const QString relocatedDir = QDir::cleanPath(programDir + QStringLiteral("/../share/kovolo"));
+    QStringList dirs;
     // An installed program keeps its documents in the data directory.
     if (programDir == QDir::cleanPath(QStringLiteral(KOVOLO_INSTALL_BINDIR)))
-        return {installedDir, programDir};
-    return {programDir, installedDir};
+        dirs = {installedDir, programDir, relocatedDir};
+    else
+        dirs = {programDir, installedDir, relocatedDir};
+    dirs.removeDuplicates();
+    return dirs;
 }
 
 Viewer HelpPlatform::findViewer(const QString& documentPath) const

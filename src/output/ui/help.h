@@ -20,8 +20,9 @@ struct Viewer {
 class HelpPlatform {
 public:
     virtual ~HelpPlatform() = default;
-    // Where the documents lie, the preferred place first: the program's own directory and the
-    // installed data directory (the other way round for an installed program).
+    // Where the documents lie, the preferred place first: the program's own directory, the
+    // installed data directory (these two the other way round for an installed program) and
+    // share/kovolo beside the program's bin directory.
     virtual QStringList documentDirectories() const;
     // The viewer registered for `documentPath` (xdg-mime and the desktop entry it names), or
     // an empty program.
