@@ -11,6 +11,8 @@
 #include "app/globals.h"
 #include "app/ui/mainwindow.h"
 #include "i18n/ui/language.h"
+#include "tools/ui/alwindow.h"
+#include "tools/ui/alzwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -67,6 +69,8 @@ const struct {
     {"main-iron", mainWindowWithTurns},
     {"main-unknown", [] { return mainWindowOnTab(6); }},
     {"main-aircoil", [] { return mainWindowOnTab(7); }},
+    {"frmAL", [] { return std::unique_ptr<QWidget>(new kovolo::tools::AlWindow); }},
+    {"frmALZ", [] { return std::unique_ptr<QWidget>(new kovolo::tools::AlzWindow); }},
 };
 
 // Sharp enough for paper and screen, small enough to keep the documents light.

@@ -6,6 +6,7 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/msgbox.h"
 #include "output/ui/print.h"
+#include "tools/ui/alwindow.h"
 
 #include <QtTest>
 
@@ -441,6 +442,34 @@ private slots:
         QCOMPARE(tool.heading->isVisible(), labelVisibleAfter);
         QVERIFY(tool.buttonsVisible());
         QVERIFY(!globals().printingInProgress);
+    }
+
+    // The real AL window, wired to the print procedure.
+    void alWindowPrints()
+    {
+        globals().currentLanguage = "franz";
+        tools::AlWindow window;
+        showWindow(&window);
+        auto* heading = window.findChild<QLabel*>("lblPrint");
+        QVERIFY(!heading->isVisible());
+        QString headingWhilePrinting;
+        QStringList visibleButtons;
+        setPrintTarget(std::make_unique<WatchingTarget>(pdfPath(), [&] {
+            headingWhilePrinting = heading->isVisible() ? heading->text() : QString();
+            for (const char* name : {"Command1", "Command2", "Command3"})
+                if (window.findChild<QWidget*>(name)->isVisible())
+                    visibleButtons << name;
+        }));
+        BoxAnswerer answers({"OK"});
+        QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton);
+        QCOMPARE(answers.shown.size(), 1);
+        QCOMPARE(answers.shown[0].text, QString::fromUtf8("Imprimante Prêt?"));
+        QCOMPARE(headingWhilePrinting, "Calcul: " + window.windowTitle());
+        QVERIFY(visibleButtons.isEmpty());
+        QVERIFY(QFile::exists(pdfPath()));
+        QVERIFY(!heading->isVisible());
+        for (const char* name : {"Command1", "Command2", "Command3"})
+            QVERIFY2(window.findChild<QWidget*>(name)->isVisible(), name);
     }
 
     void toolWindowPrintout()
