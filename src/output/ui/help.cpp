@@ -61,9 +61,12 @@ QStringList HelpPlatform::documentDirectories() const
     // A package installed under another prefix keeps the same layout beside the program.
     const QString relocatedDir = QDir::cleanPath(programDir + QStringLiteral("/../share/kovolo"));
     QStringList dirs;
-    // An installed program keeps its documents in the data directory.
-    if (programDir == QDir::cleanPath(QStringLiteral(KOVOLO_INSTALL_BINDIR)))
-        dirs = {installedDir, programDir, relocatedDir};
+    // An installed program (in the configured bin directory, or in the bin directory of a
+    // package installed under another prefix) keeps its documents in the data directory.
+    const bool installed = programDir == QDir::cleanPath(QStringLiteral(KOVOLO_INSTALL_BINDIR)) ||
+                           QFileInfo(programDir).fileName() == QLatin1String("bin");
+    if (installed)
+        dirs = {relocatedDir, installedDir, programDir};
     else
         dirs = {programDir, installedDir, relocatedDir};
     dirs.removeDuplicates();

@@ -21,8 +21,8 @@ class HelpPlatform {
 public:
     virtual ~HelpPlatform() = default;
     // Where the documents lie, the preferred place first: the program's own directory, the
-    // installed data directory (these two the other way round for an installed program) and
-    // share/kovolo beside the program's bin directory.
+    // configured data directory and share/kovolo beside the program's bin directory; for an
+    // installed program (one in a bin directory) the data directories come first.
     virtual QStringList documentDirectories() const;
     // The viewer registered for `documentPath` (xdg-mime and the desktop entry it names), or
     // an empty program.
