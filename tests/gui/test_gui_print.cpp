@@ -44,7 +44,8 @@ struct Shown {
 // records what it showed.
 class BoxAnswerer : public QObject {
 public:
-    explicit BoxAnswerer(QStringList answers) : answers_(std::move(answers))
+    explicit BoxAnswerer(QStringList answers, std::function<void()> afterAnswer = {})
+        : answers_(std::move(answers)), afterAnswer_(std::move(afterAnswer))
     {
         timer_.setInterval(5);
         connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
@@ -70,8 +71,11 @@ private:
         const QString answer = answers_.isEmpty() ? QStringLiteral("OK") : answers_.takeFirst();
         box->findChild<QPushButton*>(answer == QLatin1String("OK") ? "Command2" : "Command1")
             ->click();
+        if (afterAnswer_)
+            afterAnswer_();
     }
     QStringList answers_;
+    std::function<void()> afterAnswer_;
     QTimer timer_;
 };
 
@@ -300,6 +304,33 @@ private slots:
         if (width < 0)
             QSKIP("pdfimages is not installed");
         QVERIFY2(width >= 3 * window.centralWidget()->width(), qPrintable(QString::number(width)));
+    }
+
+    // A tab change that arrives while the window prints leaves the results alone.
+    void resultsSurviveATabChangeWhilePrinting()
+    {
+        MainWindow window;
+        showWindow(&window);
+        window.selectTab(2);
+        window.findChild<QLineEdit*>("Text6")->setText("10");
+        QTest::mouseClick(window.findChild<QPushButton*>("CommandWdg0"), Qt::LeftButton);
+        auto* turns = window.findChild<QLabel*>("Label44");
+        QCOMPARE(turns->text(), QStringLiteral("46"));
+        setPrintTarget(pdfFileTarget(pdfPath()));
+
+        // Queued when the prompt is answered: it runs while the window prints.
+        BoxAnswerer answers({"OK"}, [&] {
+            QMetaObject::invokeMethod(
+                &window, [&] { window.selectTab(6); }, Qt::QueuedConnection);
+        });
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        QCOMPARE(window.selectedTab(), 6);
+        QCOMPARE(turns->text(), QStringLiteral("46"));
+        QVERIFY(!globals().printingInProgress);
+        // Without a print running, the same change empties the results of the unknown core.
+        window.selectTab(2);
+        window.selectTab(6);
+        QCOMPARE(turns->text(), QString());
     }
 
     void mainWindowFailure_data()
