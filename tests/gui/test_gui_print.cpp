@@ -306,6 +306,22 @@ private slots:
         QVERIFY2(width >= 3 * window.centralWidget()->width(), qPrintable(QString::number(width)));
     }
 
+    // A maximised window is printed in its normal state.
+    void maximisedWindowPrintsNormal()
+    {
+        MainWindow window;
+        window.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (!window.isMaximized())
+            QSKIP("this platform does not maximise windows");
+        bool maximisedWhilePrinting = true;
+        setPrintTarget(std::make_unique<WatchingTarget>(
+            pdfPath(), [&] { maximisedWhilePrinting = window.isMaximized(); }));
+        BoxAnswerer answers({"OK"});
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!maximisedWhilePrinting);
+    }
+
     // A tab change that arrives while the window prints leaves the results alone.
     void resultsSurviveATabChangeWhilePrinting()
     {
