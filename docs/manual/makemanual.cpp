@@ -13,6 +13,9 @@
 #include "i18n/ui/language.h"
 #include "tools/ui/alwindow.h"
 #include "tools/ui/alzwindow.h"
+#include "tools/ui/conversionwindow.h"
+#include "tools/ui/copperresistancewindow.h"
+#include "tools/ui/resonancewindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -71,6 +74,10 @@ const struct {
     {"main-aircoil", [] { return mainWindowOnTab(7); }},
     {"frmAL", [] { return std::unique_ptr<QWidget>(new kovolo::tools::AlWindow); }},
     {"frmALZ", [] { return std::unique_ptr<QWidget>(new kovolo::tools::AlzWindow); }},
+    {"frmSchwingkreis",
+     [] { return std::unique_ptr<QWidget>(new kovolo::tools::ResonanceWindow); }},
+    {"frmRCu", [] { return std::unique_ptr<QWidget>(new kovolo::tools::CopperResistanceWindow); }},
+    {"frmUmrechnung", [] { return std::unique_ptr<QWidget>(new kovolo::tools::ConversionWindow); }},
 };
 
 // Sharp enough for paper and screen, small enough to keep the documents light.

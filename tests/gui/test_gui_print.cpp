@@ -7,6 +7,8 @@
 #include "app/ui/msgbox.h"
 #include "output/ui/print.h"
 #include "tools/ui/alwindow.h"
+#include "tools/ui/copperresistancewindow.h"
+#include "tools/ui/resonancewindow.h"
 
 #include <QtTest>
 
@@ -517,6 +519,44 @@ private slots:
         QVERIFY(!heading->isVisible());
         for (const char* name : {"Command1", "Command2", "Command3"})
             QVERIFY2(window.findChild<QWidget*>(name)->isVisible(), name);
+    }
+
+    // The real copper-resistance window in French: "Calcul: " and its title, Label12 empty
+    // afterwards; the resonant-circuit window in German: the heading in place of its hint,
+    // and the hint back afterwards.
+    void realToolWindowHeadings()
+    {
+        globals().currentLanguage = "franz";
+        {
+            tools::CopperResistanceWindow window;
+            showWindow(&window);
+            auto* label = window.findChild<QLabel*>("Label12");
+            QString whilePrinting;
+            setPrintTarget(std::make_unique<WatchingTarget>(
+                pdfPath(), [&] { whilePrinting = label->text(); }));
+            BoxAnswerer answers({"OK"});
+            QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton);
+            QCOMPARE(whilePrinting, "Calcul: " + window.windowTitle());
+            QCOMPARE(label->text(), QString());
+            QVERIFY(window.findChild<QWidget*>("Command2")->isVisible());
+        }
+        globals().currentLanguage = "deutsch";
+        {
+            tools::ResonanceWindow window;
+            showWindow(&window);
+            auto* hint = window.findChild<QLabel*>("Label_Text");
+            const QString before = hint->text();
+            QCOMPARE(before, QString::fromUtf8("Das zu berechnende Feld muß frei bleiben!"));
+            QString whilePrinting;
+            setPrintTarget(
+                std::make_unique<WatchingTarget>(pdfPath(), [&] { whilePrinting = hint->text(); }));
+            BoxAnswerer answers({"OK"});
+            QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton);
+            QCOMPARE(whilePrinting, "Berechnung: " + window.windowTitle());
+            QCOMPARE(hint->text(), before);
+            for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+                QVERIFY2(window.findChild<QWidget*>(name)->isVisible(), name);
+        }
     }
 
     void toolWindowPrintout()
