@@ -79,6 +79,12 @@ std::unique_ptr<MainWindow> startUp(StartupClock& clock)
 
 int runProgram(QApplication& app)
 {
+    SteadyStartupClock clock;
+    return runProgram(app, clock);
+}
+
+int runProgram(QApplication& app, StartupClock& clock)
+{
     QApplication::setApplicationName(QString::fromUtf8(metadata::productName));
     QApplication::setApplicationVersion(QString::fromStdString(metadata::versionText()));
     QGuiApplication::setDesktopFileName(QStringLiteral("kovolo"));
@@ -86,7 +92,6 @@ int runProgram(QApplication& app)
     // Results are shown with the regional decimal separator; reading takes both anyway.
     numbers::setDisplayDecimalSeparator(QLocale::system().decimalPoint().toStdString());
 
-    SteadyStartupClock clock;
     std::unique_ptr<MainWindow> window = startUp(clock);
     return app.exec();
 }
