@@ -1,10 +1,13 @@
-// Build tool: renders the program's pictures from their SVG sources into PNG files once, at
-// build time, so that start-up loads small PNGs instead of rendering SVG.
+// Build tool: renders the program's pictures from their SVG sources once, at build time, so that
+// start-up copies ready pixels instead of rendering SVG. The pixels are stored raw (RGBA, 8 bits
+// each, premultiplied, rows without padding; the size is in the file name), uncompressed,
+// so that they are read in place without an image decoder (finding one costs more at
+// start-up than rendering the SVG).
 //
 //   kovolo_render_pictures <folder with logo.svg and icon.svg> <output folder>
 //
-// Writes icon-<size>.png and logo-<size>.png for the sizes the program asks for at a device
-// pixel ratio of 1, and pictures.qrc listing them (prefix /kovolo/png). The rendering is the
+// Writes icon-<size>.rgba and logo-<size>.rgba for the sizes the program asks for at a device
+// pixel ratio of 1, and pictures.qrc listing them (prefix /kovolo/pixels). The rendering is the
 // one the program uses for other ratios: transparent, antialiased, the whole square.
 
 #include <QDir>
@@ -49,7 +52,7 @@ int main(int argc, char* argv[])
 
     QString qrc;
     QTextStream list(&qrc);
-    list << "<RCC>\n  <qresource prefix=\"/kovolo/png\">\n";
+    list << "<RCC>\n  <qresource prefix=\"/kovolo/pixels\">\n";
     for (const Picture& picture : pictures) {
         const QString svg = sources.filePath(QString::fromLatin1(picture.source) + ".svg");
         QSvgRenderer renderer(svg);
@@ -65,8 +68,14 @@ int main(int argc, char* argv[])
             renderer.render(&painter, QRectF(0, 0, picture.size, picture.size));
         }
         const QString name =
-            QStringLiteral("%1-%2.png").arg(QString::fromLatin1(picture.source)).arg(picture.size);
-        if (!image.save(output.filePath(name), "PNG")) {
+            QStringLiteral("%1-%2.rgba").arg(QString::fromLatin1(picture.source)).arg(picture.size);
+        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        QFile pixels(output.filePath(name));
+        bool written = pixels.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        for (int y = 0; written && y < rgba.height(); ++y)
+            written = pixels.write(reinterpret_cast<const char*>(rgba.constScanLine(y)),
+                                   rgba.width() * 4) == rgba.width() * 4;
+        if (!written) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
             return 1;
         }

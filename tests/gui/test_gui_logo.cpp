@@ -1,4 +1,4 @@
-// The program's pictures: the PNG files rendered at build time are the SVG pictures pixel for
+// The program's pictures: the pixels rendered at build time are the SVG pictures pixel for
 // pixel, and the window icon offers every size, each from the right picture.
 
 #include "app/ui/logo.h"

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -11,8 +12,9 @@
 #include <vector>
 
 // The pictures are compiled into the widgets library, which is static: register them once
-// before the first use (the linker would otherwise drop them). `pictures` holds the PNG files
-// rendered from the SVG sources at build time for a device pixel ratio of 1.
+// before the first use (the linker would otherwise drop them). `pictures` holds the pixels
+// rendered from the SVG sources at build time for a device pixel ratio of 1 (raw RGBA,
+// premultiplied, size x size).
 static void registerPictures()
 {
     static const bool done = [] {
@@ -42,17 +44,21 @@ QPixmap renderSvg(const QString& resource, int size, qreal ratio)
     return pixmap;
 }
 
-// The picture `name` ("logo" or "icon") at size x size logical pixels: the PNG rendered at
-// build time when there is one for this size and ratio, else rendered from the SVG now.
+// The picture `name` ("logo" or "icon") at size x size logical pixels: the pixels rendered at
+// build time when there are some for this size and ratio, else rendered from the SVG now.
 QPixmap picture(const char* name, int size, qreal ratio)
 {
     registerPictures();
     if (qFuzzyCompare(ratio, 1.0)) {
-        QPixmap pixmap;
-        if (pixmap.load(QStringLiteral(":/kovolo/png/%1-%2.png").arg(QLatin1String(name)).arg(size),
-                        "PNG") &&
-            pixmap.width() == size)
-            return pixmap;
+        // Stored uncompressed: the pixels are read in place.
+        const QResource resource(
+            QStringLiteral(":/kovolo/pixels/%1-%2.rgba").arg(QLatin1String(name)).arg(size));
+        const QByteArray pixels = resource.uncompressedData();
+        if (pixels.size() == qsizetype(size) * size * 4) {
+            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                               size * 4, QImage::Format_RGBA8888_Premultiplied);
+            return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
     return renderSvg(QStringLiteral(":/kovolo/%1.svg").arg(QLatin1String(name)), size, ratio);
 }
