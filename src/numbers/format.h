@@ -26,6 +26,12 @@ std::string formatInteger(long long value);
 std::int16_t toInt16(double value);
 std::int32_t toInt32(double value);
 
+// Narrowing to single precision, the one way a Double becomes a Single: a value that does not
+// fit (beyond about 3.4e38 in magnitude, infinite or not a number) throws
+// RuntimeError(Overflow) instead of turning into an infinity. Values too small for a Single
+// become 0 as the conversion rounds them.
+float toSingle(double value);
+
 // Length in millimetres as inches, feet or yards with "###0.0##"; unit receives "in", "ft", "yd".
 std::string formatImperialLength(float millimetres, std::string& unit);
 

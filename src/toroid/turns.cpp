@@ -13,8 +13,13 @@ namespace kovolo::toroid {
 float wireDiameterFromText(std::string_view text, bool imperial)
 {
     float d =
-        imperial ? numbers::awgToDiameter(text) : static_cast<float>(numbers::parseNumber(text));
+        imperial ? numbers::awgToDiameter(text) : numbers::toSingle(numbers::parseNumber(text));
     return d < 0 ? 0.0f : d;
+}
+
+float dimensionFromText(std::string_view text)
+{
+    return numbers::toSingle(numbers::parseNumber(text));
 }
 
 UnknownCoreCheck checkUnknownCore(double al, float da, float di, float h)
@@ -66,14 +71,14 @@ TurnsResult computeTurns(double inductanceHenry, double alHenryPerTurn2,
         // Per turn the perimeter of the core's cross-section, plus twice the wire diameter
         // because the wire's centre runs half a diameter outside each of the four faces.
         const float perTurn = (core.da - core.di) + 2.0f * core.h + 2.0f * wireDiameterMm;
-        length = static_cast<float>(static_cast<double>(perTurn) * n / 10.0);
+        length = numbers::toSingle(static_cast<double>(perTurn) * n / 10.0);
     }
 
     result.maxWireText =
         imperial ? numbers::diameterToAwg(maxWire) : numbers::formatMask(maxWire, "###0.0#");
     if (imperial) {
         result.lengthText =
-            numbers::formatImperialLength(static_cast<float>(length * 10.0), result.lengthUnit);
+            numbers::formatImperialLength(numbers::toSingle(length * 10.0), result.lengthUnit);
     } else {
         // Adding 0.05 before rounding to one decimal never shows less than the wire needed.
         result.lengthText = numbers::formatMask(static_cast<double>(length) + 0.05, "###0.0");

@@ -115,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         if (!panel)
             continue;
         panel->setRecalculation([this] { recalculateAfterMaterialChange(); });
+        panel->setViewProbe([this] { return selectedTab(); });
         skipOnFailure([panel] { panel->typeHandler(); });
     }
 
@@ -266,8 +267,11 @@ void MainWindow::onTabChanged(int sel)
 {
     const bool catalogWithCheck = sel == 1 || sel == 2;
     skipOnFailure([&] { application_->setFullCheckVisible(catalogWithCheck); });
+    QPointer<MainWindow> alive(this);
     ++tabChangeDepth_;
     QCoreApplication::processEvents();
+    if (!alive)
+        return;
     --tabChangeDepth_;
     // A tab change that arrived with those events has done the work for its own tab.
     if (selectedTab() != sel)
