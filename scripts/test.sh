@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (GUI tests on Qt's offscreen platform: no display needed).
+# Builds everything and runs every test (GUI tests on Qt's offscreen platform: no display needed):
+# the normal build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# short run of every fuzz target from its kept corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+bash scripts/sanitize.sh
+bash scripts/fuzz.sh --smoke
