@@ -13,9 +13,9 @@ using namespace kovolo;
 
 namespace {
 
-const char* const programMasks[] = {"###0.0#",   "###0.0",   "##0.00#", "###0.0###", "####0.00#",
-                                    "####0",     "####0.0#", "###0",    "###0.00",   "###0.000#",
-                                    "##0",       "###0.0##", "##0.0#",  "#####0"};
+const char* const programMasks[] = {"###0.0#", "###0.0",   "##0.00#", "###0.0###", "####0.00#",
+                                    "####0",   "####0.0#", "###0",    "###0.00",   "###0.000#",
+                                    "##0",     "###0.0##", "##0.0#",  "#####0"};
 
 void check(double value, const std::string& mask, const std::string& separator,
            std::string_view input)
@@ -28,8 +28,7 @@ void check(double value, const std::string& mask, const std::string& separator,
     }
     // A mask without a "0" shows a value that rounds to zero as nothing at all.
     const std::string_view integerPart = std::string_view(mask).substr(0, mask.find('.'));
-    if (text.empty() && integerPart.find('0') == std::string_view::npos &&
-        std::fabs(value) < 1)
+    if (text.empty() && integerPart.find('0') == std::string_view::npos && std::fabs(value) < 1)
         return;
     std::string withPoint = text;
     if (separator == ",")

@@ -21,8 +21,8 @@ namespace {
 
 bool isInteger(const std::string& text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         for (const std::string* text : {&result.turnsText, &result.maxWireText, &result.lengthText})
             fuzz::expectNoNonFinite(*text, input);
-        if (!isInteger(result.turnsText) || numbers::formatInteger(result.turns) != result.turnsText)
+        if (!isInteger(result.turnsText) ||
+            numbers::formatInteger(result.turns) != result.turnsText)
             fuzz::fail("turns \"" + result.turnsText + "\"", input);
         if (imperial) {
             const auto& gauges = numbers::gaugeTexts();

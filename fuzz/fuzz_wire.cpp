@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double inner = numbers::parseNumber(fields.text(2));
         if (!(turns >= 1 && turns <= 2147483647.0) || !(std::fabs(inner) < 3e38))
             return; // callers pass N >= 1 and a Single
-        const float wire = numbers::maxWireDiameter(static_cast<std::int32_t>(turns),
-                                                    static_cast<float>(inner));
+        const float wire =
+            numbers::maxWireDiameter(static_cast<std::int32_t>(turns), static_cast<float>(inner));
         if (!std::isfinite(wire) || (inner > 0 && wire > static_cast<float>(inner)))
             fuzz::fail("thickest wire " + std::to_string(wire), input);
     });

@@ -25,7 +25,8 @@ public:
         std::size_t start = 0;
         for (;;) {
             const std::size_t bar = whole_.find('|', start);
-            fields_.push_back(whole_.substr(start, bar == std::string_view::npos ? bar : bar - start));
+            fields_.push_back(
+                whole_.substr(start, bar == std::string_view::npos ? bar : bar - start));
             if (bar == std::string_view::npos)
                 break;
             start = bar + 1;

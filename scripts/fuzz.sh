@@ -58,7 +58,7 @@ for name in "${names[@]}"; do
     options=()
   fi
   # The first folder receives new inputs; the kept seeds are only read.
-  if nice -n 10 "build-fuzz/fuzz/fuzz_$name" -runs="$runs" -max_len=512 -timeout=10 \
+  if nice -n 10 "build-fuzz/fuzz/fuzz_$name" -runs="$runs" -max_len=512 -timeout=60 \
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "${options[@]}" \
       "$work" "$seeds" >"$log" 2>&1; then
     inputs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
