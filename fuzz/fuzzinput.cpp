@@ -51,6 +51,13 @@ bool isPlainNumber(const std::string& text)
     return digits;
 }
 
+void expectResultText(const std::string& text, std::string_view input)
+{
+    expectNoNonFinite(text, input);
+    if (!text.empty() && text != "XXX" && text != "xxx" && !isPlainNumber(text))
+        fail("result text \"" + text + "\"", input);
+}
+
 int maskDecimals(std::string_view mask)
 {
     const std::size_t point = mask.find('.');

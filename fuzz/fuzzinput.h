@@ -73,6 +73,9 @@ inline float rawFloat(const std::uint8_t* data, std::size_t size)
 void expectNoNonFinite(const std::string& text, std::string_view input);
 // A number as formatMask writes it ("-12.5", "0,25", ".50"), or the empty text when allowEmpty.
 bool isPlainNumber(const std::string& text);
+// What a result label may show: a plain number, an invalid-result mark ("XXX", "xxx") or
+// nothing; anything else is a finding.
+void expectResultText(const std::string& text, std::string_view input);
 // The text of a formatted value reads back within the rounding of a mask with `decimals`
 // decimals (and the 15 significant digits every mask keeps).
 void expectReadsBack(const std::string& text, double value, int decimals, std::string_view input);

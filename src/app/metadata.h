@@ -12,6 +12,8 @@ inline constexpr int versionMinor = KOVOLO_VERSION_MINOR;
 inline constexpr int versionRevision = KOVOLO_VERSION_PATCH;
 
 inline constexpr const char* productName = "Kovolo";
+// The desktop id: names the installed .desktop and AppStream files.
+inline constexpr const char* desktopId = KOVOLO_APP_ID;
 inline constexpr const char* fileDescription = "Spulenberechnung";
 inline constexpr const char* comments = "for WINDOWS (32 bit)";
 inline constexpr const char* companyName = "Kovolo developers";

@@ -262,6 +262,10 @@ std::string formatReactance(double ohm)
         shown = ohm * 1e3;
         suffix = " m";
     }
+    // A large negative reactance overflows when scaled to milliohm: an overflow like any other,
+    // never a mark with a prefix ("XXX m").
+    if (!std::isfinite(shown))
+        raiseOverflow();
     return formatMask(shown, "####0.00#") + suffix;
 }
 

@@ -35,7 +35,9 @@ float toSingle(double value);
 // Length in millimetres as inches, feet or yards with "###0.0##"; unit receives "in", "ft", "yd".
 std::string formatImperialLength(float millimetres, std::string& unit);
 
-// Reactance in ohm with "####0.00#" and the suffix " G", " M", " K", "" or " m".
+// Reactance in ohm with "####0.00#" and the suffix " G", " M", " K", "" or " m"; "XXX" for a
+// non-finite reactance. Throws RuntimeError(Overflow) when a negative one below about -1.8e305
+// cannot be scaled to milliohm.
 std::string formatReactance(double ohm);
 
 } // namespace kovolo::numbers

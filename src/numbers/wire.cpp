@@ -63,19 +63,29 @@ std::string diameterToAwg(float diameterMm)
     }
 }
 
+std::int16_t gaugeNumber(std::string_view gaugeText)
+{
+    const std::int16_t g = toInt16(parseNumber(gaugeText));
+    if (gaugeText == "0000")
+        return -3;
+    if (gaugeText == "000")
+        return -2;
+    if (gaugeText == "00")
+        return -1;
+    if (gaugeText == "0")
+        return 0;
+    return g;
+}
+
+double gaugeDiameterInches(std::int16_t gauge)
+{
+    return std::pow(10.0, -(gauge + gaugeOffset) / gaugeSlope);
+}
+
 float awgToDiameter(std::string_view gaugeText)
 {
-    std::int16_t g = toInt16(parseNumber(gaugeText));
-    if (gaugeText == "0000")
-        g = -3;
-    else if (gaugeText == "000")
-        g = -2;
-    else if (gaugeText == "00")
-        g = -1;
-    else if (gaugeText == "0")
-        g = 0;
     // Gauges far below "0000" give diameters beyond the single range: an overflow.
-    const float inches = toSingle(std::pow(10.0, -(g + gaugeOffset) / gaugeSlope));
+    const float inches = toSingle(gaugeDiameterInches(gaugeNumber(gaugeText)));
     const double millimetres = static_cast<double>(inches) * millimetresPerInch;
     return toSingle(parseNumber(formatMask(millimetres, "###0.0###", ".")));
 }

@@ -16,6 +16,13 @@ inline constexpr int gaugeListInitial = 24; // gauge "21"
 // log10 as ln(x) / ln(10) in double precision.
 double decimalLog(double x);
 
+// The gauge number of a gauge text: the number read from it (halves to even), except that the
+// texts "0000", "000", "00" and "0" are -3, -2, -1 and 0. Throws RuntimeError(Overflow) outside
+// the 16-bit range.
+std::int16_t gaugeNumber(std::string_view gaugeText);
+// Diameter in inches of gauge g by the gauge law, unrounded.
+double gaugeDiameterInches(std::int16_t gauge);
+
 // A gauge text of the scale, or "xxx" for zero, negative or finer than gauge 40.
 std::string diameterToAwg(float diameterMm);
 

@@ -69,9 +69,15 @@ TurnsResult computeTurns(double inductanceHenry, double alHenryPerTurn2,
     if (n > 0) {
         maxWire = numbers::maxWireDiameter(n, core.di);
         // Per turn the perimeter of the core's cross-section, plus twice the wire diameter
-        // because the wire's centre runs half a diameter outside each of the four faces.
-        const float perTurn = (core.da - core.di) + 2.0f * core.h + 2.0f * wireDiameterMm;
-        length = numbers::toSingle(static_cast<double>(perTurn) * n / 10.0);
+        // because the wire's centre runs half a diameter outside each of the four faces. The
+        // sum is formed in double precision: in single precision 36.2 mm can come out just
+        // below 36.2 and then be shown one tenth of a centimetre short.
+        const double da = core.da;
+        const double di = core.di;
+        const double h = core.h;
+        const double d = wireDiameterMm;
+        const double perTurn = (da - di) + 2 * h + 2 * d;
+        length = numbers::toSingle(perTurn * n / 10.0);
     }
 
     result.maxWireText =

@@ -301,6 +301,12 @@ private slots:
         QCOMPARE(QString::fromStdString(formatReactance(ohm)), expected);
     }
 
+    void hugeNegativeReactanceOverflows()
+    {
+        QVERIFY_THROWS_EXCEPTION(kovolo::RuntimeError, formatReactance(-1e306));
+        QCOMPARE(QString::fromStdString(formatReactance(-1e300)).right(2), QString(" m"));
+    }
+
     void reactanceWithComma()
     {
         setDisplayDecimalSeparator(",");

@@ -108,6 +108,17 @@ private slots:
         QTEST(QString::fromStdString(r.lengthUnit), "unit");
     }
 
+    void wireLengthSumInDoublePrecision()
+    {
+        // T-106 in mix 0 (AL 1.9), 0.19 µH: 10 turns of 0.8 mm wire need 36.2 cm per the
+        // perimeter 12.4 + 22.2 + 1.6 mm. Summed in single precision it came out as 36.19999 and
+        // was shown 36.2 instead of 36.2 + 0.05 rounded half away from zero.
+        const catalogs::CoreDimensions t106{26.9f, 14.5f, 11.1f};
+        const TurnsResult r = computeTurns(0.19 * 1e-6, 1.9 * 1e-9, t106, 0.8f, false);
+        QCOMPARE(r.turns, 10);
+        QCOMPARE(r.lengthText, std::string("36.3"));
+    }
+
     void noTurns()
     {
         TurnsResult r = computeTurns(0, 4.9e-9, t50, 0, false);

@@ -1,18 +1,24 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/pointer.h"
 
+#include "aircoil/ui/aircoilpanel.h"
 #include "app/globals.h"
 #include "app/metadata.h"
 #include "app/ui/about.h"
 #include "app/ui/keyupblanking.h"
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
+#include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
 #include "output/ui/errorreport.h"
+#include "tools/ui/alcoresources.h"
+#include "tools/ui/alwindow.h"
+#include "tools/ui/alzwindow.h"
+#include "tools/ui/toolwindow.h"
 #include "toroid/ui/applicationframe.h"
 #include "toroid/ui/inductanceframe.h"
 #include "toroid/ui/turnsframe.h"
@@ -72,11 +78,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // The seven panels under the tab strip.
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("tbsOptions");
+    auto* ftPanel = new catalogs::FtPanel;
+    catalogPanels_[0] = ftPanel;
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
-    QWidget* panels[7] = {emptyPanel(0), ironPanel,    emptyPanel(2), emptyPanel(3),
-                          emptyPanel(4), unknownCore_, emptyPanel(6)};
+    unknownCore_->setCoreSources(tools::alToolCoreSources());
+    auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
+    QWidget* panels[7] = {ftPanel,       ironPanel,    emptyPanel(2), emptyPanel(3),
+                          emptyPanel(4), unknownCore_, airCoils};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
         i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
@@ -86,9 +96,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     column->addWidget(tabs_, 1);
 
     // The three calculation frames for the selected core.
-    application_ = new toroid::ApplicationFrame(central);
+    application_ = new toroid::ApplicationFrame(*this, central);
     inductance_ = new toroid::InductanceFrame(*this, *application_, central);
     turns_ = new toroid::TurnsFrame(*this, *application_, *inductance_, central);
+    application_->setTurnsFrame(turns_);
     auto* frames = new QHBoxLayout;
     frames->addWidget(turns_, 3);
     frames->addWidget(inductance_, 2);
@@ -165,8 +176,10 @@ void MainWindow::buildMenus()
         void (*open)(); // nullptr: the tool window is not built in yet
     };
     const Tool toolItems[] = {
-        {"mnuToolsAlPerm", "&Al und Permeabilität", 273, nullptr},
-        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270, nullptr},
+        {"mnuToolsAlPerm", "&Al und Permeabilität", 273,
+         [] { tools::openToolWindow<tools::AlWindow>(); }},
+        {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270,
+         [] { tools::openToolWindow<tools::AlzWindow>(); }},
         {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
         {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
         {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
@@ -252,6 +265,8 @@ void MainWindow::recalculateAfterMaterialChange()
         inductance_->clearResults();
     if (!turns_->inductanceField()->text().isEmpty())
         turns_->calculate();
+    if (!application_->frequencyField()->text().isEmpty())
+        application_->calculate();
     if (!inductance_->turnsField()->text().isEmpty())
         inductance_->calculate();
 }

@@ -42,7 +42,7 @@ public:
     void setUnitSystem(bool imperial);
 
     // The catalog panel of tab 1 to 5 (nullptr for a catalog that is not built in).
-    catalogs::CatalogPanel* catalogPanel(int tab) const;
+    catalogs::CatalogPanel* catalogPanel(int tab) const override;
 
     // ToroidContext
     int selectedTab() const override;

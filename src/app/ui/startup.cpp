@@ -81,7 +81,7 @@ int runProgram(QApplication& app)
 {
     QApplication::setApplicationName(QString::fromUtf8(metadata::productName));
     QApplication::setApplicationVersion(QString::fromStdString(metadata::versionText()));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kovolo"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(metadata::desktopId));
     QApplication::setWindowIcon(programIcon());
     // Results are shown with the regional decimal separator; reading takes both anyway.
     numbers::setDisplayDecimalSeparator(QLocale::system().decimalPoint().toStdString());

@@ -82,6 +82,11 @@ IronPanel::IronPanel(QWidget* parent) : CatalogPanel(ironCatalog(), ironNames, p
     showSelection();
 }
 
+QString IronPanel::frequencyRangeCaption() const
+{
+    return freqRange_->text();
+}
+
 void IronPanel::showMaterialExtras(int materialIndex)
 {
     if (freqRange_ == nullptr) {

@@ -10,6 +10,9 @@ class IronPanel : public CatalogPanel {
 public:
     explicit IronPanel(QWidget* parent = nullptr);
 
+    // The selected mix's frequency range in MHz as shown ("0,5...5").
+    QString frequencyRangeCaption() const;
+
 protected:
     void showMaterialExtras(int materialIndex) override;
     void showExtrasAfterCalculations(int materialIndex) override;

@@ -7,8 +7,9 @@
 #include <QString>
 
 namespace kovolo::catalogs {
+class CatalogPanel;
 class UnknownCorePanel;
-}
+} // namespace kovolo::catalogs
 
 namespace kovolo::toroid {
 
@@ -20,6 +21,8 @@ public:
     // Tabs 1 to 5: the caption of the visible catalog's AL value label and its core.
     virtual QString catalogAlCaption() const = 0;
     virtual catalogs::CoreDimensions catalogCore() const = 0;
+    // The catalog panel of tab 1 to 5 (nullptr for any other tab or a catalog not built in).
+    virtual catalogs::CatalogPanel* catalogPanel(int tab) const = 0;
     // Tab 6: the typed core.
     virtual catalogs::UnknownCorePanel* unknownCore() const = 0;
     // The one-line hint below the panels.

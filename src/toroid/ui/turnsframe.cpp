@@ -92,6 +92,11 @@ TurnsFrame::TurnsFrame(ToroidContext& context, ApplicationFrame& application,
     connect(go, &QPushButton::clicked, this, &TurnsFrame::calculate);
 }
 
+QString TurnsFrame::turnsCaption() const
+{
+    return label44_->text();
+}
+
 double TurnsFrame::inductanceHenry() const
 {
     return parse(text6_) * numbers::inductanceFactor(comboL_->currentIndex());
@@ -155,6 +160,8 @@ void TurnsFrame::calculate()
         if (result.turns > 0)
             application_.setCheckEnabled(true);
 
+        if (!application_.frequencyField()->text().isEmpty())
+            application_.calculate();
         if (!inductance_.turnsField()->text().isEmpty())
             inductance_.calculate();
         // Written after the dependent calculations, which empty the hint line themselves.

@@ -27,6 +27,8 @@ public:
 
     QLineEdit* inductanceField() const { return text6_; }
     QComboBox* inductanceUnit() const { return comboL_; }
+    // The number of turns as shown (Label44).
+    QString turnsCaption() const;
     // Wanted inductance in henry (Text6 times the ComboL factor).
     double inductanceHenry() const;
 

@@ -1,0 +1,145 @@
+#include "tools/ui/alwindow.h"
+
+#include "app/globals.h"
+#include "app/ui/controls.h"
+#include "i18n/ui/language.h"
+#include "i18n/ui/textid.h"
+#include "tools/alwindow.h"
+#include "tools/ui/formfactorframe.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kovolo::tools {
+
+namespace {
+
+// A caption of two lines, each its own label ("Windungen" over "gewickelt").
+QWidget* twoLineCaption(QWidget* parent, QLabel* first, QLabel* second)
+{
+    auto* box = new QWidget(parent);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    first->setParent(box);
+    second->setParent(box);
+    column->addWidget(first);
+    column->addWidget(second);
+    return box;
+}
+
+} // namespace
+
+AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmAL");
+    setWindowTitle(QString::fromUtf8(" AL und µi ermitteln"));
+    i18n::setTextId(this, 353);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The heading of a printout; shown only while printing.
+    print_ = controls::caption(this, "lblPrint", QStringLiteral("Berechnung: "));
+    print_->hide();
+
+    auto* measured = new QGridLayout;
+    measured->addWidget(
+        twoLineCaption(this, controls::caption(this, "Label19", QStringLiteral("Windungen"), 246),
+                       controls::caption(this, "Label21", QStringLiteral("gewickelt"), 248)),
+        0, 0);
+    turns_ = controls::numericField(this, "txtWdg");
+    measured->addWidget(turns_, 0, 1);
+    measured->addWidget(
+        twoLineCaption(this,
+                       controls::caption(this, "Label18", QString::fromUtf8("Induktivität"), 247),
+                       controls::caption(this, "Label20", QStringLiteral("gemessen"), 249)),
+        1, 0);
+    inductance_ = controls::numericField(this, "txtL");
+    measured->addWidget(inductance_, 1, 1);
+    measured->addWidget(controls::caption(this, "Label22", QString::fromUtf8("µH")), 1, 2);
+    measured->setColumnStretch(3, 1);
+
+    frame_ = new FormFactorFrame(this);
+
+    auto* results = new QHBoxLayout;
+    auto* go = controls::goButton(this, "Command1");
+    results->addWidget(go);
+    results->addSpacing(12);
+    results->addWidget(controls::caption(this, "Label23", QStringLiteral("AL =")));
+    al_ = controls::result(this, "lbAL");
+    results->addWidget(al_, 1);
+    results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
+    results->addSpacing(18);
+    results->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
+    permeability_ = controls::result(this, "lbµi");
+    results->addWidget(permeability_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
+    printButton->setObjectName("Command3");
+    i18n::setTextId(printButton, 998);
+    printButton->setAutoDefault(false);
+    buttons->addWidget(printButton);
+    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
+    quit->setObjectName("Command2");
+    i18n::setTextId(quit, 999);
+    quit->setAutoDefault(false);
+    buttons->addWidget(quit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(print_);
+    layout->addLayout(measured);
+    layout->addWidget(frame_);
+    layout->addLayout(results);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    connect(go, &QPushButton::clicked, this, &AlWindow::calculate);
+    connect(printButton, &QPushButton::clicked, this, &AlWindow::print);
+    // "&Beenden" only hides: the values stay for the next opening and for the copy buttons.
+    connect(quit, &QPushButton::clicked, this, &QWidget::hide);
+
+    resetFields();
+    if (globals().currentLanguage != "deutsch")
+        i18n::applyLanguage(globals().currentLanguage);
+}
+
+void AlWindow::resetFields()
+{
+    turns_->clear();
+    inductance_->clear();
+    frame_->resetFields();
+    al_->clear();
+    permeability_->clear();
+}
+
+void AlWindow::calculate()
+{
+    try {
+        const std::string turns = turns_->text().toStdString();
+        const std::string inductance = inductance_->text().toStdString();
+        const std::string da = frame_->daField()->text().toStdString();
+        const std::string di = frame_->diField()->text().toStdString();
+        const std::string h = frame_->hField()->text().toStdString();
+        const std::string coating = frame_->coatingField()->text().toStdString();
+        const MeasuredCoreResult r = computeMeasuredCore({turns, inductance, da, di, h, coating});
+        al_->setText(QString::fromStdString(r.al));
+        frame_->showResults(QString::fromStdString(r.ae), QString::fromStdString(r.le),
+                            QString::fromStdString(r.leAe));
+        permeability_->setText(QString::fromStdString(r.permeability));
+    } catch (...) {
+        // Only running out of memory can get here; the labels keep what they showed.
+    }
+}
+
+void AlWindow::print()
+{
+    // Printing of the window arrives with the print procedure of the tool windows.
+}
+
+} // namespace kovolo::tools

@@ -1,0 +1,112 @@
+#include "tools/ui/alzwindow.h"
+
+#include "app/globals.h"
+#include "app/ui/controls.h"
+#include "i18n/ui/language.h"
+#include "i18n/ui/textid.h"
+#include "tools/alzwindow.h"
+#include "tools/ui/formfactorframe.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kovolo::tools {
+
+AlzWindow::AlzWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmALZ");
+    setWindowTitle(QString::fromUtf8(" AL aus Permeabilität ermitteln"));
+    i18n::setTextId(this, 269);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The heading of a printout; shown only while printing.
+    print_ = controls::caption(this, "lblPrint", QStringLiteral("Berechnung:"));
+    print_->hide();
+
+    auto* material = new QHBoxLayout;
+    material->addWidget(controls::caption(this, "Label5", QString::fromUtf8("Permeabilität"), 18));
+    material->addSpacing(12);
+    material->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
+    permeability_ = controls::numericField(this, "txtµi");
+    material->addWidget(permeability_);
+    material->addStretch(1);
+
+    frame_ = new FormFactorFrame(this);
+
+    auto* results = new QHBoxLayout;
+    auto* go = controls::goButton(this, "Command1");
+    results->addWidget(go);
+    results->addSpacing(12);
+    results->addWidget(controls::caption(this, "Label23", QStringLiteral("AL =")));
+    al_ = controls::result(this, "lbAL");
+    results->addWidget(al_, 1);
+    results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
+    results->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
+    printButton->setObjectName("Command3");
+    i18n::setTextId(printButton, 998);
+    printButton->setAutoDefault(false);
+    buttons->addWidget(printButton);
+    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
+    quit->setObjectName("Command2");
+    i18n::setTextId(quit, 999);
+    quit->setAutoDefault(false);
+    buttons->addWidget(quit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(print_);
+    layout->addLayout(material);
+    layout->addWidget(frame_);
+    layout->addLayout(results);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    connect(go, &QPushButton::clicked, this, &AlzWindow::calculate);
+    connect(printButton, &QPushButton::clicked, this, &AlzWindow::print);
+    // "&Beenden" unloads the window: its values are gone at the next opening.
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+
+    resetFields();
+    if (globals().currentLanguage != "deutsch")
+        i18n::applyLanguage(globals().currentLanguage);
+}
+
+void AlzWindow::resetFields()
+{
+    permeability_->clear();
+    frame_->resetFields();
+    al_->clear();
+    print_->clear();
+}
+
+void AlzWindow::calculate()
+{
+    try {
+        const std::string permeability = permeability_->text().toStdString();
+        const std::string da = frame_->daField()->text().toStdString();
+        const std::string di = frame_->diField()->text().toStdString();
+        const std::string h = frame_->hField()->text().toStdString();
+        const std::string coating = frame_->coatingField()->text().toStdString();
+        const PermeabilityCoreResult r =
+            computePermeabilityCore({permeability, da, di, h, coating});
+        frame_->showResults(QString::fromStdString(r.ae), QString::fromStdString(r.le),
+                            QString::fromStdString(r.leAe));
+        al_->setText(QString::fromStdString(r.al));
+    } catch (...) {
+        // Only running out of memory can get here; the labels keep what they showed.
+    }
+}
+
+void AlzWindow::print()
+{
+    // Printing of the window arrives with the print procedure of the tool windows.
+}
+
+} // namespace kovolo::tools

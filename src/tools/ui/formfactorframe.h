@@ -1,0 +1,51 @@
+#pragma once
+// The frame "Magnetische Formkenngrößen berechnen" that both AL tool windows carry: the core's
+// dimensions in millimetres and its effective cross-section, path length and form factor.
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+
+namespace kovolo::tools {
+
+// A capital sigma drawn as text, so that it stays sharp at any size and on paper.
+class SigmaPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SigmaPicture(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont sigmaFont() const;
+};
+
+class FormFactorFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit FormFactorFrame(QWidget* parent = nullptr);
+
+    QLineEdit* daField() const { return da_; }           // txtDa
+    QLineEdit* diField() const { return di_; }           // txtDi
+    QLineEdit* hField() const { return h_; }             // txtH
+    QLineEdit* coatingField() const { return coating_; } // txtBesch
+
+    // Da, Di and h empty, the coating "0.00" in the display's decimal separator, results empty.
+    void resetFields();
+    void showResults(const QString& ae, const QString& le, const QString& leAe);
+
+private:
+    QLineEdit* da_;
+    QLineEdit* di_;
+    QLineEdit* h_;
+    QLineEdit* coating_;
+    QLabel* ae_;
+    QLabel* le_;
+    QLabel* leAe_;
+};
+
+} // namespace kovolo::tools
