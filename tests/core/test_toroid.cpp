@@ -76,6 +76,13 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, computeTurns(1.0, 1e-9, huge, 3e38f, true));
     }
 
+    void hugeNegativeInductanceOverflows()
+    {
+        // -6e301 H is a double, -6e310 nH is not.
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, computeInductance(-1e300, 245099));
+        QCOMPARE(computeInductance(-1e300, 1).unitText, std::string("nH"));
+    }
+
     void t50WireAndLength_data()
     {
         QTest::addColumn<QString>("wire");
