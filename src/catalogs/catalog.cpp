@@ -106,4 +106,17 @@ std::string notAvailableText(const std::string& languageCode)
     return "This type is not available!"; // "englisch" and any unknown code
 }
 
+std::string twoLineMessage(const std::string& first, const std::string& second,
+                           const std::string& lineBreak)
+{
+    const auto trimBlanks = [](const std::string& text) {
+        const std::size_t begin = text.find_first_not_of(' ');
+        if (begin == std::string::npos) {
+            return std::string();
+        }
+        return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+    };
+    return trimBlanks(first) + lineBreak + trimBlanks(second);
+}
+
 } // namespace kovolo::catalogs

@@ -42,4 +42,9 @@ std::string hText(const Catalog& catalog, int typeIndex, bool imperial);
 // "This type is not available!" in the given language (English for an unknown code).
 std::string notAvailableText(const std::string& languageCode);
 
+// A message label of two lines: `first`, the line break and `second`, each trimmed of leading
+// and trailing blanks (only blanks: a line break inside or around either part stays).
+std::string twoLineMessage(const std::string& first, const std::string& second,
+                           const std::string& lineBreak);
+
 } // namespace kovolo::catalogs

@@ -6,8 +6,9 @@
 // visible top-level windows), so a new window is covered as soon as a menu item opens it.
 //
 // After every event: no label shows "nan" or "inf", and every result label holds a number, an
-// invalid-result mark or nothing. The program must not end (every event must run) and must not
-// hang (a watchdog aborts when no event ran for a minute).
+// invalid-result mark or nothing (a number may carry a prefix or a short unit: "1.50 K", "0.2577
+// in"). The program must not end (every event must run) and must not hang (a watchdog aborts when
+// no event ran for a minute).
 //
 // KOVOLO_RANDOM_EVENTS (default 1500) and KOVOLO_RANDOM_SEED (default 1) choose the stream;
 // scripts/random-gui.sh runs a long one. A failure names the seed and the last events.
@@ -416,8 +417,8 @@ private:
     {
         static const QRegularExpression nonFinite(QStringLiteral("\\b(nan|inf|infinity)\\b"),
                                                   QRegularExpression::CaseInsensitiveOption);
-        static const QRegularExpression result(
-            QStringLiteral("^(|XXX|xxx|-?(\\d+([.,]\\d*)?|[.,]\\d+)( [GMKm]?)?)$"));
+        static const QRegularExpression result(QStringLiteral(
+            "^(|XXX|xxx|-?(\\d+([.,]\\d*)?|[.,]\\d+)( [GMKm]?| [a-zA-Zµ°²]{1,4})?)$"));
         for (QWidget* top : QApplication::topLevelWidgets()) {
             for (QLabel* label : top->findChildren<QLabel*>()) {
                 const QString text = label->text();

@@ -8,16 +8,24 @@
 #include "app/ui/keyupblanking.h"
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
+#include "app/unitsystemchange.h"
 #include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
+#include "catalogs/ui/siferritpanel.h"
 #include "catalogs/ui/unknowncorepanel.h"
+#include "catalogs/ui/wurthpanel.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
 #include "output/ui/errorreport.h"
+#include "output/ui/help.h"
+#include "output/ui/print.h"
 #include "tools/ui/alcoresources.h"
 #include "tools/ui/alwindow.h"
 #include "tools/ui/alzwindow.h"
+#include "tools/ui/conversionwindow.h"
+#include "tools/ui/copperresistancewindow.h"
+#include "tools/ui/resonancewindow.h"
 #include "tools/ui/toolwindow.h"
 #include "toroid/ui/applicationframe.h"
 #include "toroid/ui/inductanceframe.h"
@@ -82,11 +90,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     catalogPanels_[0] = ftPanel;
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
+    catalogPanels_[3] = new catalogs::SiferritPanel;
+    catalogPanels_[4] = new catalogs::WurthPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
     unknownCore_->setCoreSources(tools::alToolCoreSources());
     auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
-    QWidget* panels[7] = {ftPanel,       ironPanel,    emptyPanel(2), emptyPanel(3),
-                          emptyPanel(4), unknownCore_, airCoils};
+    QWidget* panels[7] = {ftPanel,           ironPanel,    emptyPanel(2), catalogPanels_[3],
+                          catalogPanels_[4], unknownCore_, airCoils};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));
         i18n::setTabTextId(tabs_, i, tabInfos[i].textId);
@@ -151,8 +161,8 @@ QWidget* MainWindow::buildButtons()
     auto* print = new QPushButton(QStringLiteral("&Drucken"), box);
     print->setObjectName("cmdCancel");
     i18n::setTextId(print, 998);
-    // Printing arrives with the print procedure.
-    print->setEnabled(false);
+    connect(print, &QPushButton::clicked, this,
+            [this] { skipOnFailure([this] { output::printMainWindow(this); }); });
     row->addWidget(print);
     auto* quit = new QPushButton(QStringLiteral("&Beenden"), box);
     quit->setObjectName("cmdOK");
@@ -180,9 +190,12 @@ void MainWindow::buildMenus()
          [] { tools::openToolWindow<tools::AlWindow>(); }},
         {"mnuToolsAlImpedanz", "Al aus &Permeabilität", 270,
          [] { tools::openToolWindow<tools::AlzWindow>(); }},
-        {"mnuToolsSchwingkreis", "&Schwingkreis", 274, nullptr},
-        {"mnuToolsR_Cu", "&R Cu", 275, nullptr},
-        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272, nullptr},
+        {"mnuToolsSchwingkreis", "&Schwingkreis", 274,
+         [] { tools::openToolWindow<tools::ResonanceWindow>(); }},
+        {"mnuToolsR_Cu", "&R Cu", 275,
+         [] { tools::openToolWindow<tools::CopperResistanceWindow>(); }},
+        {"mnuToolsInchMeter", "&Umrechnung Inch <-> Meter", 272,
+         [] { tools::openToolWindow<tools::ConversionWindow>(); }},
     };
     for (const Tool& t : toolItems) {
         QAction* item = tools->addAction(QString::fromUtf8(t.caption));
@@ -228,8 +241,7 @@ void MainWindow::buildMenus()
     manual->setObjectName("mnuHelpHilfe");
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     i18n::setTextId(manual, 279);
-    // The help documents arrive with their own procedure.
-    manual->setEnabled(false);
+    connect(manual, &QAction::triggered, this, [] { skipOnFailure(output::openHelp); });
 }
 
 catalogs::CatalogPanel* MainWindow::catalogPanel(int tab) const
@@ -377,6 +389,8 @@ void MainWindow::setUnitSystem(bool imperial)
         gauges->setVisible(imperial);
     if (catalogs::CatalogPanel* panel = catalogPanel(selectedTab()))
         skipOnFailure([panel] { panel->typeHandler(); });
+    // Open tool windows that follow the unit system lay themselves out anew.
+    notifyUnitSystemChanged(imperial);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -105,15 +105,15 @@ CatalogPanel::CatalogPanel(const Catalog& catalog, const PanelNames& names, QWid
 
     // Upper right: the message and the family's extras.
     extras_ = new QGridLayout;
-    auto* side = new QVBoxLayout;
-    side->addWidget(message_);
-    side->addLayout(extras_);
-    side->addStretch(1);
+    side_ = new QVBoxLayout;
+    side_->addWidget(message_);
+    side_->addLayout(extras_);
+    side_->addStretch(1);
 
     auto* upper = new QHBoxLayout;
     upper->addLayout(selection, 3);
     upper->addSpacing(12);
-    upper->addLayout(side, 2);
+    upper->addLayout(side_, 2);
 
     // Bottom row: the dimensions and the permeability.
     auto* bottom = new QHBoxLayout;

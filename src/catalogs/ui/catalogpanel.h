@@ -14,6 +14,7 @@ class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QVBoxLayout;
 
 namespace kovolo::catalogs {
 
@@ -83,6 +84,9 @@ protected:
 
     // Room right of the lists, under the message label, for the family's extras.
     QGridLayout* extrasLayout() const { return extras_; }
+    // The column right of the lists: the message label, then the extras (a family may put a
+    // heading above the message).
+    QVBoxLayout* messageColumn() const { return side_; }
     // The row holding the type list and the material list (a family may put a widget between).
     QHBoxLayout* listsLayout() const { return lists_; }
     QComboBox* typeList() const { return typeList_; }
@@ -100,6 +104,7 @@ private:
     QLabel* muValue_ = nullptr;
     QLabel* message_ = nullptr;
     QGridLayout* extras_ = nullptr;
+    QVBoxLayout* side_ = nullptr;
     QHBoxLayout* lists_ = nullptr;
     std::function<void()> recalculate_;
     std::function<int()> viewProbe_;
