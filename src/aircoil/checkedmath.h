@@ -2,6 +2,7 @@
 // Arithmetic of the air-coil calculations that fails loudly instead of carrying an infinity or
 // a NaN into a label, and the "skip the failing step" rule of their handlers.
 
+#include "numbers/format.h"
 #include "output/runtimeerror.h"
 
 #include <cmath>
@@ -41,12 +42,7 @@ inline double checkedSqrt(double value)
 }
 
 // Narrowing to single precision; a value beyond its range is an overflow.
-inline float toSingle(double value)
-{
-    if (std::fabs(checked(value)) > static_cast<double>(std::numeric_limits<float>::max()))
-        raiseOverflow();
-    return static_cast<float>(value);
-}
+using numbers::toSingle;
 
 // Runs one step of a calculation; a step that fails is skipped without a word.
 template <class Step> void runStep(Step&& step) noexcept

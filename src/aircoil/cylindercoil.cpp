@@ -134,7 +134,7 @@ TurnsDisplay cylinderTurnsDisplay(std::string_view inductance, int unitIndex,
                     showMaxWire = false;
                 } else {
                     // "0", "00", "000" and "0000" all read as 0.
-                    maxWire = static_cast<float>(numbers::parseNumber(gauge));
+                    maxWire = toSingle(numbers::parseNumber(gauge));
                 }
             });
         } else if (maxWire > 10) {

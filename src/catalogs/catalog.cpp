@@ -23,7 +23,7 @@ std::size_t checkedIndex(int index, const char* what)
 float roundedDimension(double millimetres)
 {
     const std::string text = numbers::formatMask(millimetres, dimensionMask, ".");
-    return static_cast<float>(numbers::parseNumber(text));
+    return numbers::toSingle(numbers::parseNumber(text));
 }
 
 std::string dimensionText(const std::vector<double>& mm, const std::vector<std::string>& inch,
@@ -52,7 +52,7 @@ float alValue(const Catalog& catalog, int typeIndex, int materialIndex)
 {
     const std::size_t i = checkedIndex(typeIndex, "type index");
     const std::size_t m = checkedIndex(materialIndex, "material index");
-    float al = static_cast<float>(catalog.al.at(i).at(m));
+    float al = numbers::toSingle(catalog.al.at(i).at(m));
     if (catalog.family == Family::Iron) {
         // Iron powder is listed in µH per 100 turns: a tenth of nH/N².
         al = al / 10.0f;

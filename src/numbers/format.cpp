@@ -99,6 +99,12 @@ std::string formatMask(double value, std::string_view mask, std::string_view dec
         }
     }
 
+    // The largest doubles round to 15 digits above the double range (1.79769313486232e308),
+    // a text no reader could take back: they are shown as the largest 15-digit value below it.
+    constexpr const char* largestShown = "179769313486231";
+    if (exponent == std::numeric_limits<double>::max_exponent10 && significant > largestShown)
+        significant = largestShown;
+
     // Split into integer and fraction digits.
     std::string integerDigits;
     std::string fractionDigits;
@@ -204,6 +210,16 @@ std::int32_t toInt32(double value)
     return toInteger<std::int32_t>(value);
 }
 
+float toSingle(double value)
+{
+    // Halfway between the largest Single and the next power of two; from here on the
+    // conversion would round to infinity.
+    constexpr double limit = 0x1.ffffffp+127;
+    if (!(std::fabs(value) < limit))
+        raiseOverflow(); // also NaN
+    return static_cast<float>(value);
+}
+
 std::string formatImperialLength(float millimetres, std::string& unit)
 {
     constexpr float footLimit = 304.8f;
@@ -246,6 +262,10 @@ std::string formatReactance(double ohm)
         shown = ohm * 1e3;
         suffix = " m";
     }
+    // A large negative reactance overflows when scaled to milliohm: an overflow like any other,
+    // never a mark with a prefix ("XXX m").
+    if (!std::isfinite(shown))
+        raiseOverflow();
     return formatMask(shown, "####0.00#") + suffix;
 }
 

@@ -26,10 +26,18 @@ std::string formatInteger(long long value);
 std::int16_t toInt16(double value);
 std::int32_t toInt32(double value);
 
+// Narrowing to single precision, the one way a Double becomes a Single: a value that does not
+// fit (beyond about 3.4e38 in magnitude, infinite or not a number) throws
+// RuntimeError(Overflow) instead of turning into an infinity. Values too small for a Single
+// become 0 as the conversion rounds them.
+float toSingle(double value);
+
 // Length in millimetres as inches, feet or yards with "###0.0##"; unit receives "in", "ft", "yd".
 std::string formatImperialLength(float millimetres, std::string& unit);
 
-// Reactance in ohm with "####0.00#" and the suffix " G", " M", " K", "" or " m".
+// Reactance in ohm with "####0.00#" and the suffix " G", " M", " K", "" or " m"; "XXX" for a
+// non-finite reactance. Throws RuntimeError(Overflow) when a negative one below about -1.8e305
+// cannot be scaled to milliohm.
 std::string formatReactance(double ohm);
 
 } // namespace kovolo::numbers

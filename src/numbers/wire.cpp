@@ -84,9 +84,10 @@ double gaugeDiameterInches(std::int16_t gauge)
 
 float awgToDiameter(std::string_view gaugeText)
 {
-    const float inches = static_cast<float>(gaugeDiameterInches(gaugeNumber(gaugeText)));
+    // Gauges far below "0000" give diameters beyond the single range: an overflow.
+    const float inches = toSingle(gaugeDiameterInches(gaugeNumber(gaugeText)));
     const double millimetres = static_cast<double>(inches) * millimetresPerInch;
-    return static_cast<float>(parseNumber(formatMask(millimetres, "###0.0###", ".")));
+    return toSingle(parseNumber(formatMask(millimetres, "###0.0###", ".")));
 }
 
 float maxWireDiameter(std::int32_t turns, float innerDiameterMm)
@@ -95,10 +96,10 @@ float maxWireDiameter(std::int32_t turns, float innerDiameterMm)
         return 0.0f; // no turns, no wire (callers test for this first)
     const double phi = pi / 180 * 180 / turns;
     const double s = std::sin(phi);
-    float wire = static_cast<float>(innerDiameterMm * s / (s + 1));
+    float wire = toSingle(innerDiameterMm * s / (s + 1));
     if (turns == 1)
         wire = innerDiameterMm; // a single turn may be as thick as the hole
-    return static_cast<float>(wire - 0.01 / turns);
+    return toSingle(wire - 0.01 / turns);
 }
 
 } // namespace kovolo::numbers

@@ -27,7 +27,7 @@ double gaugeDiameterInches(std::int16_t gauge);
 std::string diameterToAwg(float diameterMm);
 
 // Diameter in mm rounded to four decimals. Throws RuntimeError(Overflow) for a gauge outside
-// the 16-bit range.
+// the 16-bit range and for one so far below "0000" that its diameter exceeds a Single.
 float awgToDiameter(std::string_view gaugeText);
 
 // Largest wire diameter in mm for `turns` (>= 1) turns side by side on the inner circumference

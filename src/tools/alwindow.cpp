@@ -18,13 +18,6 @@ std::string geometryText(float value)
 
 } // namespace
 
-float toSingle(double value)
-{
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
-        raiseOverflow();
-    return static_cast<float>(value);
-}
-
 float readSingle(std::string_view text)
 {
     return toSingle(numbers::parseNumber(text));

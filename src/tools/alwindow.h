@@ -3,6 +3,8 @@
 // effective magnetic dimensions of a ring core that this and the AL-from-permeability window
 // share. All lengths are millimetres; values are Single like the window's fields.
 
+#include "numbers/format.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,7 +59,7 @@ struct MeasuredCoreResult {
 MeasuredCoreResult computeMeasuredCore(const MeasuredCoreInput& input);
 
 // Narrows to Single; throws RuntimeError(Overflow) for a value outside the Single range.
-float toSingle(double value);
+using numbers::toSingle;
 // Reads a field with parseNumber as Single; throws overflow beyond the Single range.
 float readSingle(std::string_view text);
 

@@ -25,17 +25,6 @@ double finite(double value)
     return value;
 }
 
-// A value in single precision; beyond the single range it becomes an infinity of its sign.
-float toSingle(double value)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 std::size_t index(int i)
 {
     if (i < 0)
@@ -211,8 +200,12 @@ void ironCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
     step([&] { f = frequencyMHz(in); });
     FrequencyRange range;
     step([&] { range = parseFrequencyRange(in.frequencyRange); });
-    const float single = toSingle(f);
-    const bool inRange = !(single < range.lower || single > range.upper);
+    // A frequency beyond the single range lies outside every mix's range.
+    bool inRange = false;
+    step([&] {
+        const float single = numbers::toSingle(f);
+        inRange = !(single < range.lower || single > range.upper);
+    });
     if (!inRange)
         f = 0; // outside the mix's range nothing but the reactance is computed
     showMaxFlux(inRange, f, in, stored, r);
@@ -388,8 +381,8 @@ FrequencyRange parseFrequencyRange(std::string_view text)
     if (first == std::string_view::npos)
         raiseTypeMismatch();
     FrequencyRange range;
-    range.lower = toSingle(numbers::parseNumber(text.substr(0, first)));
-    range.upper = toSingle(numbers::parseNumber(text.substr(last + 1)));
+    range.lower = numbers::toSingle(numbers::parseNumber(text.substr(0, first)));
+    range.upper = numbers::toSingle(numbers::parseNumber(text.substr(last + 1)));
     return range;
 }
 

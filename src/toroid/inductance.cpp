@@ -37,6 +37,10 @@ InductanceResult computeInductance(double alNanohenry, double turns)
         shown = l * 1e9;
         result.unitText = "nH";
     }
+    // A huge negative inductance (only a pasted negative AL makes one) overflows when scaled to
+    // nanohenry: an overflow like any other, never the mark in place of a value.
+    if (!std::isfinite(shown))
+        raiseOverflow();
     result.valueText = numbers::formatMask(shown, "###0.0###");
     result.henry = l;
     result.valid = true;

@@ -13,8 +13,13 @@ namespace kovolo::toroid {
 float wireDiameterFromText(std::string_view text, bool imperial)
 {
     float d =
-        imperial ? numbers::awgToDiameter(text) : static_cast<float>(numbers::parseNumber(text));
+        imperial ? numbers::awgToDiameter(text) : numbers::toSingle(numbers::parseNumber(text));
     return d < 0 ? 0.0f : d;
+}
+
+float dimensionFromText(std::string_view text)
+{
+    return numbers::toSingle(numbers::parseNumber(text));
 }
 
 UnknownCoreCheck checkUnknownCore(double al, float da, float di, float h)
@@ -72,14 +77,14 @@ TurnsResult computeTurns(double inductanceHenry, double alHenryPerTurn2,
         const double h = core.h;
         const double d = wireDiameterMm;
         const double perTurn = (da - di) + 2 * h + 2 * d;
-        length = static_cast<float>(perTurn * n / 10.0);
+        length = numbers::toSingle(perTurn * n / 10.0);
     }
 
     result.maxWireText =
         imperial ? numbers::diameterToAwg(maxWire) : numbers::formatMask(maxWire, "###0.0#");
     if (imperial) {
         result.lengthText =
-            numbers::formatImperialLength(static_cast<float>(length * 10.0), result.lengthUnit);
+            numbers::formatImperialLength(numbers::toSingle(length * 10.0), result.lengthUnit);
     } else {
         // Adding 0.05 before rounding to one decimal never shows less than the wire needed.
         result.lengthText = numbers::formatMask(static_cast<double>(length) + 0.05, "###0.0");

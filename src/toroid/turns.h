@@ -15,6 +15,9 @@ inline constexpr const char* invalidMark = "XXX";
 // (so an empty field means gauge 0). Negative diameters count as 0. May throw overflow.
 float wireDiameterFromText(std::string_view text, bool imperial);
 
+// A dimension typed in mm, narrowed to single precision (overflow when it does not fit).
+float dimensionFromText(std::string_view text);
+
 // Which fields of the unknown core must be emptied because the core cannot be used.
 struct UnknownCoreCheck {
     bool usable = true;

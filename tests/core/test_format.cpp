@@ -169,6 +169,61 @@ private slots:
         }
     }
 
+    void singleNarrowing_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("largest single") << 3.4028234663852886e38 << true;
+        QTest::newRow("rounds down to the largest") << 3.4028235e38 << true;
+        QTest::newRow("negative largest") << -3.4028234663852886e38 << true;
+        QTest::newRow("tiny becomes zero") << 1e-60 << true;
+        QTest::newRow("typed 1e39") << 1e39 << false;
+        QTest::newRow("halfway to the next power of two") << 0x1.ffffffp+127 << false;
+        QTest::newRow("-1e39") << -1e39 << false;
+        QTest::newRow("largest double") << std::numeric_limits<double>::max() << false;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
+    }
+    void singleNarrowing()
+    {
+        QFETCH(double, value);
+        QFETCH(bool, fits);
+        try {
+            const float single = toSingle(value);
+            QVERIFY2(fits, "no overflow raised");
+            QVERIFY(std::isfinite(single));
+            QCOMPARE(single, static_cast<float>(value));
+        } catch (const kovolo::RuntimeError& e) {
+            QVERIFY2(!fits, "overflow for a value that fits");
+            QCOMPARE(e.number(), 6);
+        }
+    }
+
+    void largestDoublesReadBack_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("mask");
+        const double max = std::numeric_limits<double>::max();
+        QTest::newRow("largest") << max << "###0.0#";
+        QTest::newRow("negative largest") << -max << "####0.00#";
+        QTest::newRow("just below") << std::nextafter(max, 0.0) << "###0";
+        QTest::newRow("1.797693134862315e308") << 1.797693134862315e308 << "###0.0###";
+    }
+    void largestDoublesReadBack()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, mask);
+        const std::string text = formatMask(value, mask.toStdString());
+        double back = 0;
+        try {
+            back = parseNumber(text);
+        } catch (const kovolo::RuntimeError&) {
+            QFAIL(("the program cannot read its own text " + text.substr(0, 20)).c_str());
+        }
+        QVERIFY(std::fabs(back - value) <= 1e-14 * std::fabs(value));
+        QCOMPARE(text.find("17976931348623"), std::size_t(value < 0 ? 1 : 0));
+    }
+
     void int32Range()
     {
         QCOMPARE(toInt32(2147483646.5), 2147483646);
@@ -244,6 +299,12 @@ private slots:
         QFETCH(double, ohm);
         QFETCH(QString, expected);
         QCOMPARE(QString::fromStdString(formatReactance(ohm)), expected);
+    }
+
+    void hugeNegativeReactanceOverflows()
+    {
+        QVERIFY_THROWS_EXCEPTION(kovolo::RuntimeError, formatReactance(-1e306));
+        QCOMPARE(QString::fromStdString(formatReactance(-1e300)).right(2), QString(" m"));
     }
 
     void reactanceWithComma()

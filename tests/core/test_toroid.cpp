@@ -61,6 +61,28 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, turnsFor(2147483648.5 * 2147483648.5, 1.0));
     }
 
+    void singleOverflow()
+    {
+        // A wire or core dimension that no Single holds is an overflow, never an infinity.
+        for (bool imperial : {false, true}) {
+            const char* text = imperial ? "-760" : "1e39";
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, wireDiameterFromText(text, imperial));
+        }
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, dimensionFromText("1e39"));
+        QCOMPARE(dimensionFromText("3e38"), 3e38f);
+        // Dimensions that fit, whose wire length does not.
+        const catalogs::CoreDimensions huge{3e38f, 1.0f, 3e38f};
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, computeTurns(1.0, 1e-9, huge, 0.0f, false));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, computeTurns(1.0, 1e-9, huge, 3e38f, true));
+    }
+
+    void hugeNegativeInductanceOverflows()
+    {
+        // -6e301 H is a double, -6e310 nH is not.
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, computeInductance(-1e300, 245099));
+        QCOMPARE(computeInductance(-1e300, 1).unitText, std::string("nH"));
+    }
+
     void t50WireAndLength_data()
     {
         QTest::addColumn<QString>("wire");

@@ -264,6 +264,32 @@ private slots:
             QCOMPARE(text(name), emptied ? QString() : before[name]);
     }
 
+    void tabChangeDuringACatalogRefreshWins()
+    {
+        // The change to the unknown core arrives while the iron-powder tab lets events run in
+        // its own handler (the tab change's events run first, then the catalog's): the iron
+        // handler must not go on and compute on the unknown core, whose results stay empty.
+        window->selectTab(2);
+        computeTurns("10");
+        QCOMPARE(text("Label44"), QStringLiteral("46"));
+        window->selectTab(1);
+        int nested = 0;
+        QTimer::singleShot(0, window.get(), [this, &nested] {
+            ++nested; // in the tab change's event run
+            QTimer::singleShot(0, window.get(), [this, &nested] {
+                ++nested; // in the iron handler's event run
+                tabs()->setCurrentIndex(5);
+            });
+        });
+        window->selectTab(2);
+        QCOMPARE(nested, 2);
+        QCOMPARE(shownTab(), 6);
+        QCOMPARE(globals().currentTab, std::int16_t(6));
+        for (const char* name : {"Label44", "Label46", "Label49", "Label52", "Label54"})
+            QCOMPARE(text(name), QString());
+        QCOMPARE(find<QLineEdit>("Text6")->text(), QStringLiteral("10"));
+    }
+
     void applicationFrameEnabledByTurnsResult_data()
     {
         QTest::addColumn<int>("tab");

@@ -321,6 +321,14 @@ private slots:
         start();
         QCOMPARE(QString::fromStdString(globals().currentLanguage), QStringLiteral("deutsch"));
         verifyGermanTexts();
+
+        // The damaged store is rewritten when the program ends: the next start reads it.
+        find<QAction>("mnuSpracheEngl")->trigger();
+        QVERIFY(window->close());
+        QSettings settings(QStringLiteral("Kovolo"), QStringLiteral("Kovolo"));
+        QCOMPARE(settings.status(), QSettings::NoError);
+        QCOMPARE(settings.value(QStringLiteral("Settings/Sprache")).toString(),
+                 QStringLiteral("englisch"));
     }
 
     void storeThatIsADirectory()

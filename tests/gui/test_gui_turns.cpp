@@ -268,6 +268,40 @@ private slots:
         QCOMPARE(get<QLineEdit>("Text6")->text(), QString());
     }
 
+    void wireBeyondSingleRange()
+    {
+        // 1e39 mm fits a Double, not a Single: the overflow report, never an infinite wire.
+        type("Text6", "10");
+        type("Text10", "1e39");
+        Answer answer;
+        answerNextBox(&answer);
+        click("CommandWdg0");
+        QVERIFY(answer.shown);
+        QCOMPARE(answer.title, QString("Fehler "));
+        QCOMPARE(get<QLineEdit>("Text6")->text(), QString());
+    }
+
+    void turnsWithoutSelectionAreReported()
+    {
+        // While a list is refilled it has no selection; a calculation then fails like any other
+        // step: reported, and the program goes on.
+        type("Text6", "10");
+        auto* types = get<QComboBox>("ComboEisen1");
+        const int kept = types->currentIndex();
+        {
+            const QSignalBlocker quiet(types);
+            types->setCurrentIndex(-1);
+        }
+        Answer answer;
+        answerNextBox(&answer);
+        click("CommandWdg0");
+        QVERIFY(answer.shown);
+        QCOMPARE(answer.title, QString("Fehler "));
+        QCOMPARE(get<QLineEdit>("Text6")->text(), QString("10"));
+        types->setCurrentIndex(kept);
+        QCOMPARE(text("Label44"), QString("46"));
+    }
+
     void inductanceFromTurns_data()
     {
         QTest::addColumn<QString>("frequency");

@@ -19,8 +19,14 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int text
     return label;
 }
 
+void markAsResult(QLabel* label)
+{
+    label->setProperty(resultProperty, true);
+}
+
 void styleAsResult(QLabel* label)
 {
+    markAsResult(label);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);

@@ -18,6 +18,10 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int text
 // A result label: framed, bold, selectable with the mouse so it can be copied.
 QLabel* result(QWidget* parent, const char* name, const QString& text = {});
 void styleAsResult(QLabel* label);
+// Labels that show a computed value carry this property (set by result() and styleAsResult());
+// such a label holds a number, an invalid-result mark or nothing.
+inline constexpr const char* resultProperty = "kovoloResult";
+void markAsResult(QLabel* label);
 // A text field that takes numbers only (digits, "," "." and Backspace).
 QLineEdit* numericField(QWidget* parent, const char* name);
 // A drop-down list whose selection changes only with the mouse or Up and Down.

@@ -139,12 +139,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         if (!panel)
             continue;
         panel->setRecalculation([this] { recalculateAfterMaterialChange(); });
+        panel->setViewProbe([this] { return selectedTab(); });
         skipOnFailure([panel] { panel->typeHandler(); });
     }
 
     blanking_ = new KeyUpBlanking(this);
     connect(tabs_, &QTabWidget::currentChanged, this,
-            [this](int index) { onTabChanged(index + 1); });
+            [this](int index) { skipOnFailure([this, index] { onTabChanged(index + 1); }); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
     qApp->installEventFilter(this);
 }
@@ -227,15 +228,18 @@ void MainWindow::buildMenus()
     imperial_ = units->addAction(QStringLiteral("[inch][foot][AWG]"));
     imperial_->setObjectName(QString::fromUtf8("mnuMaßeinheitInch"));
     imperial_->setCheckable(true);
-    connect(metric_, &QAction::triggered, this, [this] { setUnitSystem(false); });
-    connect(imperial_, &QAction::triggered, this, [this] { setUnitSystem(true); });
+    // Menu items have no report of their own: a failing step is skipped.
+    connect(metric_, &QAction::triggered, this,
+            [this] { skipOnFailure([this] { setUnitSystem(false); }); });
+    connect(imperial_, &QAction::triggered, this,
+            [this] { skipOnFailure([this] { setUnitSystem(true); }); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->setObjectName("mnuHelp");
     QAction* info = help->addAction(QStringLiteral("&Info"));
     info->setObjectName("mnuHelpInfo");
     info->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(info, &QAction::triggered, this, [] { showAboutWindow(); });
+    connect(info, &QAction::triggered, this, [] { skipOnFailure([] { showAboutWindow(); }); });
     QAction* manual = help->addAction(QStringLiteral("&Hilfe"));
     manual->setObjectName("mnuHelpHilfe");
     manual->setShortcut(QKeySequence(Qt::Key_F1));
@@ -296,8 +300,11 @@ void MainWindow::onTabChanged(int sel)
 {
     const bool catalogWithCheck = sel == 1 || sel == 2;
     skipOnFailure([&] { application_->setFullCheckVisible(catalogWithCheck); });
+    QPointer<MainWindow> alive(this);
     ++tabChangeDepth_;
     QCoreApplication::processEvents();
+    if (!alive)
+        return;
     --tabChangeDepth_;
     // A tab change that arrived with those events has done the work for its own tab.
     if (selectedTab() != sel)

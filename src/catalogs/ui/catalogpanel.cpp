@@ -26,6 +26,7 @@ constexpr int maxEventDepth = 8;
 QLabel* makeValueLabel(QWidget* parent, const char* name)
 {
     QLabel* label = controls::caption(parent, name, QString());
+    controls::markAsResult(label);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -173,13 +174,14 @@ bool CatalogPanel::letPendingEventsRun()
         return true;
     }
     QPointer<CatalogPanel> alive(this);
+    const int view = viewProbe_ ? viewProbe_() : 0;
     ++eventDepth_;
     QCoreApplication::processEvents();
     if (alive.isNull()) {
         return false;
     }
     --eventDepth_;
-    return true;
+    return !viewProbe_ || viewProbe_() == view;
 }
 
 void CatalogPanel::runTypeHandler(bool letEventsRun)

@@ -65,6 +65,11 @@ public:
     // extras (the main window clears Label52/Label54 and re-runs the calculations there).
     void setRecalculation(std::function<void()> hook) { recalculate_ = std::move(hook); }
 
+    // What the handlers work on besides the panel itself (the main window passes its selected
+    // tab). When an event run inside a handler changes it, that nested run has taken over and
+    // the handler stops instead of going on with a stale view.
+    void setViewProbe(std::function<int()> probe) { viewProbe_ = std::move(probe); }
+
 protected:
     // Material-only extras shown before AL (frequency ranges, application).
     virtual void showMaterialExtras(int /*materialIndex*/) {}
@@ -102,11 +107,13 @@ private:
     QVBoxLayout* side_ = nullptr;
     QHBoxLayout* lists_ = nullptr;
     std::function<void()> recalculate_;
+    std::function<int()> viewProbe_;
     int eventDepth_ = 0;
 
     void runTypeHandler(bool letEventsRun);
     void runMaterialHandler(bool letEventsRun);
-    // Processes pending window events; false when the panel was destroyed meanwhile.
+    // Processes pending window events; false when the panel was destroyed meanwhile or a nested
+    // run changed the view the handler works on.
     bool letPendingEventsRun();
 };
 

@@ -78,8 +78,8 @@ void InductanceFrame::calculate()
         label52_->setText(QString::fromStdString(result.valueText));
         label54_->setText(
             QString::fromStdString(reactanceText(application_.frequencyHz(), result.henry)));
-    } catch (const RuntimeError& error) {
-        reportInductanceError(error);
+    } catch (...) {
+        reportInductanceError(currentFailure());
     }
 }
 

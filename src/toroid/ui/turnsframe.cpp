@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace kovolo::toroid {
@@ -128,9 +129,11 @@ void TurnsFrame::calculate()
         } else if (tab == 6) {
             catalogs::UnknownCorePanel* unknown = context_.unknownCore();
             al = parse(unknown->alField());
-            core = {static_cast<float>(parse(unknown->daField())),
-                    static_cast<float>(parse(unknown->diField())),
-                    static_cast<float>(parse(unknown->hField()))};
+            const auto dimension = [](const QLineEdit* field) {
+                return dimensionFromText(field->text().toStdString());
+            };
+            core = {dimension(unknown->daField()), dimension(unknown->diField()),
+                    dimension(unknown->hField())};
             const UnknownCoreCheck check = checkUnknownCore(al, core.da, core.di, core.h);
             if (!check.usable) {
                 showInvalid();
@@ -164,9 +167,11 @@ void TurnsFrame::calculate()
         // Written after the dependent calculations, which empty the hint line themselves.
         if (result.turns > 0)
             context_.setHint(QString::fromStdString(leadLengthHint(globals().currentLanguage)));
-    } catch (const RuntimeError& error) {
-        if (reportTurnsError(error) == static_cast<int>(ErrorNumber::Overflow))
-            text6_->clear();
+    } catch (...) {
+        // Every failure ends the calculation with the report, whatever threw it.
+        QPointer<QLineEdit> text6 = text6_;
+        if (reportTurnsError(currentFailure()) == static_cast<int>(ErrorNumber::Overflow) && text6)
+            text6->clear();
     }
 }
 
