@@ -72,4 +72,14 @@ QPushButton* goButton(QWidget* parent, const char* name)
     return button;
 }
 
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (textId >= 0)
+        i18n::setTextId(b, textId);
+    return b;
+}
+
 } // namespace kovolo::controls

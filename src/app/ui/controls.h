@@ -24,5 +24,7 @@ QLineEdit* numericField(QWidget* parent, const char* name);
 QComboBox* list(QWidget* parent, const char* name, const QStringList& items, int initial);
 // The "=>" button that starts a calculation.
 QPushButton* goButton(QWidget* parent, const char* name);
+// A push button that is never the default button; textId >= 0 binds it to the text table.
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId = -1);
 
 } // namespace kovolo::controls

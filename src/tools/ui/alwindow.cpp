@@ -6,6 +6,7 @@
 #include "i18n/ui/textid.h"
 #include "tools/alwindow.h"
 #include "tools/ui/formfactorframe.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -77,18 +78,7 @@ AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     permeability_ = controls::result(this, "lbµi");
     results->addWidget(permeability_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
-    printButton->setObjectName("Command3");
-    i18n::setTextId(printButton, 998);
-    printButton->setAutoDefault(false);
-    buttons->addWidget(printButton);
-    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
-    quit->setObjectName("Command2");
-    i18n::setTextId(quit, 999);
-    quit->setAutoDefault(false);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -97,12 +87,12 @@ AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(frame_);
     layout->addLayout(results);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(go, &QPushButton::clicked, this, &AlWindow::calculate);
-    connect(printButton, &QPushButton::clicked, this, &AlWindow::print);
+    connect(buttons.print, &QPushButton::clicked, this, &AlWindow::print);
     // "&Beenden" only hides: the values stay for the next opening and for the copy buttons.
-    connect(quit, &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::hide);
 
     resetFields();
     if (globals().currentLanguage != "deutsch")

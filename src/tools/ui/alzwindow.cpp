@@ -6,6 +6,7 @@
 #include "i18n/ui/textid.h"
 #include "tools/alzwindow.h"
 #include "tools/ui/formfactorframe.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,18 +47,7 @@ AlzWindow::AlzWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
     results->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
-    printButton->setObjectName("Command3");
-    i18n::setTextId(printButton, 998);
-    printButton->setAutoDefault(false);
-    buttons->addWidget(printButton);
-    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
-    quit->setObjectName("Command2");
-    i18n::setTextId(quit, 999);
-    quit->setAutoDefault(false);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -66,12 +56,12 @@ AlzWindow::AlzWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(frame_);
     layout->addLayout(results);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(go, &QPushButton::clicked, this, &AlzWindow::calculate);
-    connect(printButton, &QPushButton::clicked, this, &AlzWindow::print);
+    connect(buttons.print, &QPushButton::clicked, this, &AlzWindow::print);
     // "&Beenden" unloads the window: its values are gone at the next opening.
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::close);
 
     resetFields();
     if (globals().currentLanguage != "deutsch")
