@@ -65,18 +65,12 @@ AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     frame_ = new FormFactorFrame(this);
 
-    auto* results = new QHBoxLayout;
-    auto* go = controls::goButton(this, "Command1");
-    results->addWidget(go);
-    results->addSpacing(12);
-    results->addWidget(controls::caption(this, "Label23", QStringLiteral("AL =")));
-    al_ = controls::result(this, "lbAL");
-    results->addWidget(al_, 1);
-    results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
-    results->addSpacing(18);
-    results->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
+    const AlResultRow results = alResultRow(this);
+    al_ = results.al;
+    results.row->addSpacing(18);
+    results.row->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
     permeability_ = controls::result(this, "lbµi");
-    results->addWidget(permeability_, 1);
+    results.row->addWidget(permeability_, 1);
 
     const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
@@ -85,11 +79,11 @@ AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(print_);
     layout->addLayout(measured);
     layout->addWidget(frame_);
-    layout->addLayout(results);
+    layout->addLayout(results.row);
     layout->addSpacing(6);
     layout->addLayout(buttons.row);
 
-    connect(go, &QPushButton::clicked, this, &AlWindow::calculate);
+    connect(results.go, &QPushButton::clicked, this, &AlWindow::calculate);
     connect(buttons.print, &QPushButton::clicked, this, &AlWindow::print);
     // "&Beenden" only hides: the values stay for the next opening and for the copy buttons.
     connect(buttons.quit, &QPushButton::clicked, this, &QWidget::hide);
@@ -113,11 +107,9 @@ void AlWindow::calculate()
     try {
         const std::string turns = turns_->text().toStdString();
         const std::string inductance = inductance_->text().toStdString();
-        const std::string da = frame_->daField()->text().toStdString();
-        const std::string di = frame_->diField()->text().toStdString();
-        const std::string h = frame_->hField()->text().toStdString();
-        const std::string coating = frame_->coatingField()->text().toStdString();
-        const MeasuredCoreResult r = computeMeasuredCore({turns, inductance, da, di, h, coating});
+        const FormFactorFrame::Texts d = frame_->texts();
+        const MeasuredCoreResult r =
+            computeMeasuredCore({turns, inductance, d.da, d.di, d.h, d.coating});
         al_->setText(QString::fromStdString(r.al));
         frame_->showResults(QString::fromStdString(r.ae), QString::fromStdString(r.le),
                             QString::fromStdString(r.leAe));
