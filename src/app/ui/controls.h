@@ -18,6 +18,8 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int text
 // A result label: framed, bold, selectable with the mouse so it can be copied.
 QLabel* result(QWidget* parent, const char* name, const QString& text = {});
 void styleAsResult(QLabel* label);
+// A value label without a frame: bold, selectable with the mouse so it can be copied.
+QLabel* value(QWidget* parent, const char* name);
 // A text field that takes numbers only (digits, "," "." and Backspace).
 QLineEdit* numericField(QWidget* parent, const char* name);
 // A drop-down list whose selection changes only with the mouse or Up and Down.
