@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -391,6 +392,14 @@ private slots:
         AlWindow* al = tools::openToolWindow<AlWindow>();
         AlzWindow* alz = tools::openToolWindow<AlzWindow>();
         for (QWidget* w : {static_cast<QWidget*>(al), static_cast<QWidget*>(alz)}) {
+            // The "printer ready?" prompt is answered with Cancel.
+            QTimer answer;
+            connect(&answer, &QTimer::timeout, [] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (box && box->objectName() == QLatin1String("PimMsgBox"))
+                    box->findChild<QPushButton*>("Command1")->click();
+            });
+            answer.start(5);
             click(w, "Command3");
             QVERIFY(w->isVisible());
             QVERIFY(!child<QLabel>(w, "lblPrint")->isVisible());

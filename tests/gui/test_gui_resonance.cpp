@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace kovolo;
 using tools::ResonanceWindow;
@@ -253,6 +254,14 @@ private slots:
     void printButtonKeepsTheWindow()
     {
         type("Text2", "1");
+        // The "printer ready?" prompt is answered with Cancel.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box && box->objectName() == QLatin1String("PimMsgBox"))
+                box->findChild<QPushButton*>("Command1")->click();
+        });
+        answer.start(5);
         find<QPushButton>("Command3")->click();
         QVERIFY(window->isVisible());
         QCOMPARE(field("Text2")->text(), QStringLiteral("1"));

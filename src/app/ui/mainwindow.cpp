@@ -18,6 +18,8 @@
 #include "i18n/ui/textid.h"
 #include "numbers/parse.h"
 #include "output/ui/errorreport.h"
+#include "output/ui/help.h"
+#include "output/ui/print.h"
 #include "tools/ui/alcoresources.h"
 #include "tools/ui/alwindow.h"
 #include "tools/ui/alzwindow.h"
@@ -158,8 +160,8 @@ QWidget* MainWindow::buildButtons()
     auto* print = new QPushButton(QStringLiteral("&Drucken"), box);
     print->setObjectName("cmdCancel");
     i18n::setTextId(print, 998);
-    // Printing arrives with the print procedure.
-    print->setEnabled(false);
+    connect(print, &QPushButton::clicked, this,
+            [this] { skipOnFailure([this] { output::printMainWindow(this); }); });
     row->addWidget(print);
     auto* quit = new QPushButton(QStringLiteral("&Beenden"), box);
     quit->setObjectName("cmdOK");
@@ -235,8 +237,7 @@ void MainWindow::buildMenus()
     manual->setObjectName("mnuHelpHilfe");
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     i18n::setTextId(manual, 279);
-    // The help documents arrive with their own procedure.
-    manual->setEnabled(false);
+    connect(manual, &QAction::triggered, this, [] { skipOnFailure(output::openHelp); });
 }
 
 catalogs::CatalogPanel* MainWindow::catalogPanel(int tab) const

@@ -4,6 +4,7 @@
 #include "app/ui/controls.h"
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
+#include "output/ui/print.h"
 #include "tools/alzwindow.h"
 #include "tools/ui/formfactorframe.h"
 #include "tools/ui/toolwindow.h"
@@ -87,7 +88,10 @@ void AlzWindow::calculate()
 
 void AlzWindow::print()
 {
-    // Printing of the window arrives with the print procedure of the tool windows.
+    QList<QWidget*> buttons;
+    for (const char* name : {"Command1", "Command2", "Command3"})
+        buttons << findChild<QWidget*>(QString::fromLatin1(name));
+    output::printToolWindow({this, print_, output::HeadingAfterPrint::Hide, buttons});
 }
 
 } // namespace kovolo::tools

@@ -9,6 +9,7 @@
 #include "numbers/ui/keyfilters.h"
 #include "numbers/wire.h"
 #include "output/ui/errorreport.h"
+#include "output/ui/print.h"
 #include "tools/conversion.h"
 #include "tools/ui/toolwindow.h"
 
@@ -267,7 +268,10 @@ bool ConversionWindow::eventFilter(QObject* watched, QEvent* event)
 
 void ConversionWindow::printWindow()
 {
-    // Printing the window comes with the print procedure.
+    QList<QWidget*> buttons;
+    for (const char* name : {"Command6", "Command5"})
+        buttons << findChild<QWidget*>(QString::fromLatin1(name));
+    output::printToolWindow({this, label12_, output::HeadingAfterPrint::Empty, buttons});
 }
 
 } // namespace kovolo::tools

@@ -7,6 +7,7 @@
 #include "i18n/ui/textid.h"
 #include "numbers/wire.h"
 #include "output/ui/errorreport.h"
+#include "output/ui/print.h"
 #include "tools/copperresistance.h"
 #include "tools/ui/toolwindow.h"
 
@@ -170,7 +171,10 @@ void CopperResistanceWindow::calculate()
 
 void CopperResistanceWindow::printWindow()
 {
-    // Printing the window comes with the print procedure.
+    QList<QWidget*> buttons;
+    for (const char* name : {"Command3", "Command2"})
+        buttons << findChild<QWidget*>(QString::fromLatin1(name));
+    output::printToolWindow({this, label12_, output::HeadingAfterPrint::Empty, buttons});
 }
 
 } // namespace kovolo::tools

@@ -5,6 +5,7 @@
 #include "i18n/ui/language.h"
 #include "i18n/ui/textid.h"
 #include "output/ui/errorreport.h"
+#include "output/ui/print.h"
 #include "tools/resonance.h"
 #include "tools/ui/toolwindow.h"
 
@@ -134,7 +135,13 @@ void ResonanceWindow::calculate()
 
 void ResonanceWindow::printWindow()
 {
-    // Printing the window comes with the print procedure.
+    QList<QWidget*> buttons;
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+        buttons << findChild<QWidget*>(QString::fromLatin1(name));
+    // The hint gives way to the heading while the window prints; its Spanish word has no
+    // trailing blank here.
+    output::printToolWindow({this, findChild<QLabel*>(QStringLiteral("Label_Text")),
+                             output::HeadingAfterPrint::PutBack, buttons, true});
 }
 
 } // namespace kovolo::tools
