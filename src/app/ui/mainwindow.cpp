@@ -130,6 +130,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     resize(sizeHint().expandedTo(QSize(960, 560)));
 
+    // The window opens on the first tab: the three frames and the full application check are
+    // shown from the start (while the window is hidden), so that the first activation's tab
+    // change finds them shown and the window is not laid out a second time.
+    for (QWidget* frame : {static_cast<QWidget*>(turns_), static_cast<QWidget*>(inductance_),
+                           static_cast<QWidget*>(application_)})
+        frame->setVisible(true);
+    skipOnFailure([this] { application_->setFullCheckVisible(true); });
+
     // The results start at "0"; the first catalog display empties the inductance results.
     application_->setCheckEnabled(false);
     for (auto* panel : catalogPanels_) {

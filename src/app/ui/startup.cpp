@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLayout>
 #include <QLocale>
 #include <QThread>
 
@@ -38,6 +39,22 @@ void SteadyStartupClock::pause(int ms)
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+namespace {
+
+// Work the user need not wait for once the splash's time is up, done while the splash is shown:
+// the window is polished, laid out and gets its platform window (not shown), and it is painted
+// once into a throw-away picture, which loads its fonts and glyphs and fills the style's caches.
+void prepareWhileHidden(QWidget& window)
+{
+    window.ensurePolished();
+    if (QLayout* layout = window.layout())
+        layout->activate();
+    (void)window.winId();
+    (void)window.grab();
+}
+
+} // namespace
+
 std::unique_ptr<MainWindow> startUp(StartupClock& clock)
 {
     Globals& g = globals();
@@ -54,6 +71,7 @@ std::unique_ptr<MainWindow> startUp(StartupClock& clock)
         splash->repaint();
 
     auto window = std::make_unique<MainWindow>();
+    skipOnFailure([&] { prepareWhileHidden(*window); });
     QCoreApplication::processEvents();
 
     // The splash stays for more than four seconds, however quickly the window was built.
@@ -79,6 +97,12 @@ std::unique_ptr<MainWindow> startUp(StartupClock& clock)
 
 int runProgram(QApplication& app)
 {
+    SteadyStartupClock clock;
+    return runProgram(app, clock);
+}
+
+int runProgram(QApplication& app, StartupClock& clock)
+{
     QApplication::setApplicationName(QString::fromUtf8(metadata::productName));
     QApplication::setApplicationVersion(QString::fromStdString(metadata::versionText()));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(metadata::desktopId));
@@ -86,7 +110,6 @@ int runProgram(QApplication& app)
     // Results are shown with the regional decimal separator; reading takes both anyway.
     numbers::setDisplayDecimalSeparator(QLocale::system().decimalPoint().toStdString());
 
-    SteadyStartupClock clock;
     std::unique_ptr<MainWindow> window = startUp(clock);
     return app.exec();
 }

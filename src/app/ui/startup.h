@@ -41,5 +41,7 @@ std::unique_ptr<MainWindow> startUp(StartupClock& clock);
 
 // The program: start-up, then the event loop until the main window closes.
 int runProgram(QApplication& app);
+// The same with the given clock for the splash's minimum time (a benchmark observes it).
+int runProgram(QApplication& app, StartupClock& clock);
 
 } // namespace kovolo
