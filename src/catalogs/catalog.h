@@ -2,6 +2,7 @@
 // The catalog model shared by the five core families: one table of types, materials, AL values
 // (0: the type is not made in that material), permeabilities and dimensions.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ struct Catalog {
     std::vector<std::string> daInch, diInch, hInch; // per type, shown as stored
     int defaultType = 0;
     int defaultMaterial = 0;
+};
+
+// A colour code: two swatches side by side, each as 0xRRGGBB.
+struct SwatchColours {
+    std::uint32_t left, right;
 };
 
 // Core dimensions as the calculations read them: the table values in mm formatted with

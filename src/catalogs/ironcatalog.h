@@ -3,8 +3,6 @@
 
 #include "catalogs/catalog.h"
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,10 +16,7 @@ const std::vector<double>& ironVe();
 // Per mix: recommended frequency range in MHz, shown as stored ("0,5...5").
 const std::vector<std::string>& ironFreqRange();
 
-// Colour code per mix: two swatch colours as 0xRRGGBB.
-struct SwatchColours {
-    std::uint32_t left, right;
-};
+// Colour code per mix: the two swatch colours.
 const std::vector<SwatchColours>& ironColours();
 
 } // namespace kovolo::catalogs

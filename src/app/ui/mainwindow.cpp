@@ -9,6 +9,7 @@
 #include "app/ui/settings.h"
 #include "app/unitsystem.h"
 #include "app/unitsystemchange.h"
+#include "catalogs/ui/ferroxcubepanel.h"
 #include "catalogs/ui/ftpanel.h"
 #include "catalogs/ui/ironpanel.h"
 #include "catalogs/ui/siferritpanel.h"
@@ -63,13 +64,6 @@ const TabInfo tabInfos[7] = {
     {"&unbekannter Kern", 264, nullptr},
     {"&Luftspulen", 265, nullptr},
 };
-
-QWidget* emptyPanel(int index)
-{
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picOptions_%1").arg(index));
-    return panel;
-}
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -90,12 +84,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     catalogPanels_[0] = ftPanel;
     auto* ironPanel = new catalogs::IronPanel;
     catalogPanels_[1] = ironPanel;
+    catalogPanels_[2] = new catalogs::FerroxcubePanel;
     catalogPanels_[3] = new catalogs::SiferritPanel;
     catalogPanels_[4] = new catalogs::WurthPanel;
     unknownCore_ = new catalogs::UnknownCorePanel;
     unknownCore_->setCoreSources(tools::alToolCoreSources());
     auto* airCoils = new aircoil::AirCoilPanel([this](const QString& text) { setHint(text); });
-    QWidget* panels[7] = {ftPanel,           ironPanel,    emptyPanel(2), catalogPanels_[3],
+    QWidget* panels[7] = {ftPanel,           ironPanel,    catalogPanels_[2], catalogPanels_[3],
                           catalogPanels_[4], unknownCore_, airCoils};
     for (int i = 0; i < 7; ++i) {
         tabs_->addTab(panels[i], QString::fromUtf8(tabInfos[i].caption));

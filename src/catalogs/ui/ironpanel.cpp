@@ -2,13 +2,12 @@
 #include "app/ui/controls.h"
 
 #include "catalogs/ironcatalog.h"
+#include "catalogs/ui/swatch.h"
 #include "i18n/ui/textid.h"
 
-#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPalette>
 
 namespace kovolo::catalogs {
 
@@ -19,27 +18,6 @@ const PanelNames ironNames = {
     "Label86",     "LabelE57",      "LabelE58", "Label87",  "LabelE60", "LabelE63",
     "Label88",     "LabelE62",      "LabelE64", "Label89",  "LabelE30", "LabelE81",
 };
-
-// A captionless colour swatch; the thin dark frame keeps a white swatch visible.
-QLabel* makeSwatch(QWidget* parent, const char* name)
-{
-    QLabel* swatch = controls::caption(parent, name, QString());
-    swatch->setFixedSize(24, 16);
-    swatch->setFrameShape(QFrame::Box);
-    swatch->setLineWidth(1);
-    swatch->setAutoFillBackground(true);
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));
-    swatch->setPalette(palette);
-    return swatch;
-}
-
-void setSwatchColour(QLabel* swatch, std::uint32_t rgb)
-{
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(rgb)));
-    swatch->setPalette(palette);
-}
 
 } // namespace
 
@@ -98,8 +76,8 @@ void IronPanel::showExtrasAfterCalculations(int materialIndex)
         return;
     }
     const SwatchColours& colours = ironColours().at(static_cast<std::size_t>(materialIndex));
-    setSwatchColour(leftSwatch_, colours.left);
-    setSwatchColour(rightSwatch_, colours.right);
+    showSwatchColour(leftSwatch_, colours.left);
+    showSwatchColour(rightSwatch_, colours.right);
 }
 
 } // namespace kovolo::catalogs
