@@ -156,8 +156,7 @@ std::string metricToImperialText(std::string_view typed, int unitIndex)
 
 GaugeDiameter gaugeToDiameter(std::string_view gaugeText)
 {
-    const int g = gaugeNumber(gaugeText);
-    const auto inches = static_cast<float>(std::pow(10.0, -(g + 9.6954) / 19.8578));
+    const auto inches = static_cast<float>(numbers::gaugeDiameterInches(gaugeNumber(gaugeText)));
     return {numbers::formatMask(inches, "###0.0#####") + " in",
             numbers::formatMask(inches * millimetresPerInch, "###0.0###")};
 }

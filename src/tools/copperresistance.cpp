@@ -35,23 +35,9 @@ std::size_t characterCount(const std::string& text)
 
 } // namespace
 
-std::int16_t gaugeNumber(std::string_view gaugeText)
-{
-    if (gaugeText == "0000")
-        return -3;
-    if (gaugeText == "000")
-        return -2;
-    if (gaugeText == "00")
-        return -1;
-    if (gaugeText == "0")
-        return 0;
-    return numbers::toInt16(numbers::parseNumber(gaugeText));
-}
-
 double gaugeDiameterMm(std::string_view gaugeText)
 {
-    const int g = gaugeNumber(gaugeText);
-    return std::pow(10.0, -(g + 9.6954) / 19.8578) * 25.4;
+    return numbers::gaugeDiameterInches(gaugeNumber(gaugeText)) * 25.4;
 }
 
 double copperResistance(float lengthM, float diameterMm, float temperatureC)

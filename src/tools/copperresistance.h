@@ -2,6 +2,8 @@
 // DC resistance of a copper wire from its length, its diameter (or wire gauge) and its
 // temperature.
 
+#include "numbers/wire.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,7 +23,7 @@ inline constexpr float copperHighestTemperature = 250.0f;
 
 // Gauge number of a gauge text: "0000", "000", "00", "0" give -3, -2, -1, 0; any other text its
 // number as a 16-bit integer (throws RuntimeError(Overflow) outside that range).
-std::int16_t gaugeNumber(std::string_view gaugeText);
+using numbers::gaugeNumber;
 // Wire diameter in mm of a gauge text by the gauge law, unrounded (the window narrows it to
 // Single).
 double gaugeDiameterMm(std::string_view gaugeText);

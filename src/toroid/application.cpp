@@ -107,6 +107,34 @@ void showFlux(std::optional<std::string> text, double gauss, const StoredFlux& s
     r.fluxShown = text.has_value() && *text != invalid;
 }
 
+// The flux density of this run (in `gauss`) and its text, from the core's law density(volts,
+// turns). Without frequency or turns, or when a step fails, there is no flux this run: the stored
+// flux becomes 0 so that nothing further may use an older one.
+template <class Density>
+std::optional<std::string> computeFlux(double megahertz, const CheckInputs& in, StoredFlux& stored,
+                                       double& gauss, Density&& density)
+{
+    const double volts = read(in.voltage);
+    const std::int32_t turns = readTurns(in.turns);
+    gauss = 0;
+    std::optional<std::string> text;
+    if (megahertz > 0 && turns > 0) {
+        step([&] {
+            gauss = density(volts, turns);
+            stored.flux = gauss;
+            text = fluxText(gauss, in.fluxUnit);
+        });
+        if (!text) {
+            gauss = 0;
+            stored.flux = 0;
+        }
+    } else {
+        text = invalid;
+        stored.flux = 0;
+    }
+    return text;
+}
+
 // Loss, surface and temperature rise from the loss per volume.
 void showLossAndTemperature(double lossDensity, double ve, double da, double di, double h,
                             CheckResult& r)
@@ -145,28 +173,13 @@ void ferriteCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
     step([&] { f = frequencyMHz(in); });
     showMaxFlux(f >= 0.1 && f <= 30, f, in, stored, r);
 
-    const double volts = read(in.voltage);
-    const std::int32_t turns = readTurns(in.turns);
-
     double gauss = 0;
     double ae = 0;
-    std::optional<std::string> text;
-    if (f > 0 && turns > 0) {
-        step([&] {
+    std::optional<std::string> text =
+        computeFlux(f, in, stored, gauss, [&](double volts, std::int32_t turns) {
             ae = ftAe().at(index(in.typeIndex));
-            gauss = ae != 0 ? ferriteFluxDensity(volts, f, turns, ae) : 0;
-            stored.flux = gauss;
-            text = fluxText(gauss, in.fluxUnit);
+            return ae != 0 ? ferriteFluxDensity(volts, f, turns, ae) : 0;
         });
-        if (!text) {
-            // No flux this run: nothing further may use an older one.
-            gauss = 0;
-            stored.flux = 0;
-        }
-    } else {
-        text = invalid;
-        stored.flux = 0;
-    }
     if (ae == 0)
         text = invalid;
     showFlux(text, gauss, stored, r);
@@ -210,25 +223,11 @@ void ironCheck(const CheckInputs& in, StoredFlux& stored, CheckResult& r)
         f = 0; // outside the mix's range nothing but the reactance is computed
     showMaxFlux(inRange, f, in, stored, r);
 
-    const double volts = read(in.voltage);
-    const std::int32_t turns = readTurns(in.turns);
-
     double gauss = 0;
-    std::optional<std::string> text;
-    if (f > 0 && turns > 0) {
-        step([&] {
-            gauss = ironFluxDensity(volts, f, turns, ironAe().at(index(in.typeIndex)));
-            stored.flux = gauss;
-            text = fluxText(gauss, in.fluxUnit);
+    const std::optional<std::string> text =
+        computeFlux(f, in, stored, gauss, [&](double volts, std::int32_t turns) {
+            return ironFluxDensity(volts, f, turns, ironAe().at(index(in.typeIndex)));
         });
-        if (!text) {
-            gauss = 0;
-            stored.flux = 0;
-        }
-    } else {
-        text = invalid;
-        stored.flux = 0;
-    }
     showFlux(text, gauss, stored, r);
 
     // The reactance does not depend on the range: the frequency is read afresh.

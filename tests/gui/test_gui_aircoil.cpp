@@ -6,6 +6,8 @@
 #include "i18n/ui/textid.h"
 #include "numbers/format.h"
 
+#include "guitestsupport.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -34,10 +36,7 @@ class TestGuiAirCoil : public QObject {
 
     template <class T> T* get(const char* name)
     {
-        T* child = window->findChild<T*>(QString::fromUtf8(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
+        return guitest::childNamed<T>(window.get(), name);
     }
     QString text(const char* label) { return get<QLabel>(label)->text(); }
     QString result(const char* value, const char* unit) { return text(value) + " " + text(unit); }

@@ -10,6 +10,8 @@
 #include "tools/ui/conversionwindow.h"
 #include "tools/ui/toolwindow.h"
 
+#include "guitestsupport.h"
+
 #include <QtTest>
 
 #include <QAction>
@@ -34,10 +36,7 @@ class TestGuiConversion : public QObject {
 
     template <typename T = QWidget> T* find(const char* name) const
     {
-        T* found = window->findChild<T*>(QString::fromUtf8(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return guitest::childNamed<T>(window, name);
     }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
     QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }

@@ -9,6 +9,8 @@
 #include "tools/ui/copperresistancewindow.h"
 #include "tools/ui/toolwindow.h"
 
+#include "guitestsupport.h"
+
 #include <QtTest>
 
 #include <QAction>
@@ -44,10 +46,7 @@ class TestGuiCopperResistance : public QObject {
 
     template <typename T = QWidget> T* find(const char* name) const
     {
-        T* found = window->findChild<T*>(QString::fromUtf8(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return guitest::childNamed<T>(window, name);
     }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
     void type(const char* name, const QString& typed)

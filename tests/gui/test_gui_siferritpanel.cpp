@@ -8,6 +8,8 @@
 #include "i18n/ui/textid.h"
 #include "numbers/format.h"
 
+#include "guitestsupport.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -29,59 +31,16 @@ const QString notAvailableDe = QString::fromUtf8("Dieser Typ ist nicht verfügba
 
 } // namespace
 
-class TestGuiSiferritPanel : public QObject {
+class TestGuiSiferritPanel : public QObject, public guitest::CatalogPanelFixture<SiferritPanel> {
     Q_OBJECT
 
-    QTemporaryDir settingsDir;
-    std::unique_ptr<SiferritPanel> panel;
-    std::unique_ptr<MainWindow> window;
-
-    QWidget* root() const
-    {
-        return window ? static_cast<QWidget*>(window.get()) : static_cast<QWidget*>(panel.get());
-    }
-    template <class T = QLabel> T* get(const char* name) const
-    {
-        T* child = root()->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QString text(const char* label) const { return get<QLabel>(label)->text(); }
-    QComboBox* types() const { return get<QComboBox>("ComboSi1"); }
-    QComboBox* materials() const { return get<QComboBox>("ComboSiMat"); }
-    void select(const QString& type, const QString& material)
-    {
-        types()->setCurrentIndex(types()->findText(type));
-        materials()->setCurrentIndex(materials()->findText(material));
-        QCOMPARE(types()->currentText(), type);
-        QCOMPARE(materials()->currentText(), material);
-    }
-    void openMainWindow()
-    {
-        panel.reset();
-        window = std::make_unique<MainWindow>();
-        window->selectTab(4);
-    }
+public:
+    TestGuiSiferritPanel() : CatalogPanelFixture("ComboSi1", "ComboSiMat", 4) {}
 
 private slots:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
-    void init()
-    {
-        resetGlobals();
-        numbers::setDisplayDecimalSeparator(".");
-        panel = std::make_unique<SiferritPanel>();
-    }
-    void cleanup()
-    {
-        window.reset();
-        panel.reset();
-        i18n::setApplicationTextProvider({});
-        resetGlobals();
-    }
+    void initTestCase() { setUpSettings(); }
+    void init() { startPanel(); }
+    void cleanup() { tearDown(); }
 
     void defaultSelection()
     {

@@ -5,6 +5,8 @@
 #include "app/ui/msgbox.h"
 #include "numbers/format.h"
 
+#include "guitestsupport.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -50,10 +52,7 @@ class TestGuiTurns : public QObject {
 
     template <class T> T* get(const char* name)
     {
-        T* child = window->findChild<T*>(QString::fromUtf8(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
+        return guitest::childNamed<T>(window.get(), name);
     }
     QString text(const char* label) { return get<QLabel>(label)->text(); }
     void type(const char* field, const QString& value) { get<QLineEdit>(field)->setText(value); }

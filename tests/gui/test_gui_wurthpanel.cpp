@@ -8,6 +8,8 @@
 #include "i18n/ui/textid.h"
 #include "numbers/format.h"
 
+#include "guitestsupport.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -30,59 +32,16 @@ const QString tof191Code = "742 701 91" + crlf + "[RK4]";
 
 } // namespace
 
-class TestGuiWurthPanel : public QObject {
+class TestGuiWurthPanel : public QObject, public guitest::CatalogPanelFixture<WurthPanel> {
     Q_OBJECT
 
-    QTemporaryDir settingsDir;
-    std::unique_ptr<WurthPanel> panel;
-    std::unique_ptr<MainWindow> window;
-
-    QWidget* root() const
-    {
-        return window ? static_cast<QWidget*>(window.get()) : static_cast<QWidget*>(panel.get());
-    }
-    template <class T = QLabel> T* get(const char* name) const
-    {
-        T* child = root()->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QString text(const char* label) const { return get<QLabel>(label)->text(); }
-    QComboBox* types() const { return get<QComboBox>("ComboWE1"); }
-    QComboBox* materials() const { return get<QComboBox>("ComboWEMat"); }
-    void select(const QString& type, const QString& material)
-    {
-        types()->setCurrentIndex(types()->findText(type));
-        materials()->setCurrentIndex(materials()->findText(material));
-        QCOMPARE(types()->currentText(), type);
-        QCOMPARE(materials()->currentText(), material);
-    }
-    void openMainWindow()
-    {
-        panel.reset();
-        window = std::make_unique<MainWindow>();
-        window->selectTab(5);
-    }
+public:
+    TestGuiWurthPanel() : CatalogPanelFixture("ComboWE1", "ComboWEMat", 5) {}
 
 private slots:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
-    void init()
-    {
-        resetGlobals();
-        numbers::setDisplayDecimalSeparator(".");
-        panel = std::make_unique<WurthPanel>();
-    }
-    void cleanup()
-    {
-        window.reset();
-        panel.reset();
-        i18n::setApplicationTextProvider({});
-        resetGlobals();
-    }
+    void initTestCase() { setUpSettings(); }
+    void init() { startPanel(); }
+    void cleanup() { tearDown(); }
 
     void defaultSelection()
     {

@@ -78,4 +78,24 @@ QPushButton* goButton(QWidget* parent, const char* name)
     return button;
 }
 
+QLabel* value(QWidget* parent, const char* name)
+{
+    QLabel* label = caption(parent, name, QString());
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (textId >= 0)
+        i18n::setTextId(b, textId);
+    return b;
+}
+
 } // namespace kovolo::controls

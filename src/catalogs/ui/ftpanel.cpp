@@ -17,16 +17,6 @@ const PanelNames ftNames = {
     "Label61",      "Label62",        "Label64", "Label29", "Label30", "Label81",
 };
 
-QLabel* makeRangeLabel(QWidget* parent, const char* name)
-{
-    QLabel* label = controls::caption(parent, name, QString());
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 } // namespace
 
 FtPanel::FtPanel(QWidget* parent) : CatalogPanel(ftCatalog(), ftNames, parent)
@@ -40,9 +30,9 @@ FtPanel::FtPanel(QWidget* parent) : CatalogPanel(ftCatalog(), ftNames, parent)
     QLabel* resonantHeading = controls::caption(this, "Label36", QStringLiteral("Resonanz"), 115);
     QLabel* broadbandHeading = controls::caption(this, "Label37", QStringLiteral("Breitband"), 116);
     QLabel* chokeHeading = controls::caption(this, "Label38", QStringLiteral("Drossel"), 117);
-    resonant_ = makeRangeLabel(this, "Label33");
-    broadband_ = makeRangeLabel(this, "Label34");
-    choke_ = makeRangeLabel(this, "Label35");
+    resonant_ = controls::value(this, "Label33");
+    broadband_ = controls::value(this, "Label34");
+    choke_ = controls::value(this, "Label35");
 
     QGridLayout* extras = extrasLayout();
     extras->addWidget(heading, 0, 0, 1, 3);

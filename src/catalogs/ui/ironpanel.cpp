@@ -32,11 +32,7 @@ IronPanel::IronPanel(QWidget* parent) : CatalogPanel(ironCatalog(), ironNames, p
     QLabel* rangeHeading =
         controls::caption(this, "LabelEisenpulverZeilen1", QStringLiteral("Frequenzbereich"));
     i18n::setTextId(rangeHeading, 5);
-    freqRange_ = controls::caption(this, "LabelE34", QString());
-    QFont bold = freqRange_->font();
-    bold.setBold(true);
-    freqRange_->setFont(bold);
-    freqRange_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    freqRange_ = controls::value(this, "LabelE34");
     QLabel* rangeUnit = controls::caption(this, "LabelE35", QStringLiteral("MHz"));
 
     QLabel* colourHeading = controls::caption(this, "LabelE86", QStringLiteral("Farbe"));

@@ -22,16 +22,6 @@ const PanelNames siferritNames = {
     "Label113", "lbSi62",     "Label115",         "Label106", "lbSi30",   "lbSi81",
 };
 
-QLabel* makeValue(QWidget* parent, const char* name)
-{
-    QLabel* label = controls::caption(parent, name, QString());
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 // Wide enough for the longest order code, so that a code is never wrapped.
 int widestOrderCode(const QFontMetrics& metrics)
 {
@@ -60,8 +50,8 @@ SiferritPanel::SiferritPanel(QWidget* parent)
 
     QLabel* applicationHeading =
         controls::caption(this, "Label103", QStringLiteral("Anwendung"), 156);
-    application_ = makeValue(this, "Label104");
-    freqRange_ = makeValue(this, "Label105");
+    application_ = controls::value(this, "Label104");
+    freqRange_ = controls::value(this, "Label105");
     QGridLayout* extras = extrasLayout();
     extras->addWidget(applicationHeading, 0, 0);
     extras->addWidget(application_, 1, 0);

@@ -7,6 +7,7 @@
 #include "output/ui/print.h"
 #include "tools/alwindow.h"
 #include "tools/ui/formfactorframe.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,45 +66,28 @@ AlWindow::AlWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     frame_ = new FormFactorFrame(this);
 
-    auto* results = new QHBoxLayout;
-    auto* go = controls::goButton(this, "Command1");
-    results->addWidget(go);
-    results->addSpacing(12);
-    results->addWidget(controls::caption(this, "Label23", QStringLiteral("AL =")));
-    al_ = controls::result(this, "lbAL");
-    results->addWidget(al_, 1);
-    results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
-    results->addSpacing(18);
-    results->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
+    const AlResultRow results = alResultRow(this);
+    al_ = results.al;
+    results.row->addSpacing(18);
+    results.row->addWidget(controls::caption(this, "Label26", QString::fromUtf8("µi =")));
     permeability_ = controls::result(this, "lbµi");
-    results->addWidget(permeability_, 1);
+    results.row->addWidget(permeability_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
-    printButton->setObjectName("Command3");
-    i18n::setTextId(printButton, 998);
-    printButton->setAutoDefault(false);
-    buttons->addWidget(printButton);
-    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
-    quit->setObjectName("Command2");
-    i18n::setTextId(quit, 999);
-    quit->setAutoDefault(false);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(print_);
     layout->addLayout(measured);
     layout->addWidget(frame_);
-    layout->addLayout(results);
+    layout->addLayout(results.row);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
-    connect(go, &QPushButton::clicked, this, &AlWindow::calculate);
-    connect(printButton, &QPushButton::clicked, this, &AlWindow::print);
+    connect(results.go, &QPushButton::clicked, this, &AlWindow::calculate);
+    connect(buttons.print, &QPushButton::clicked, this, &AlWindow::print);
     // "&Beenden" only hides: the values stay for the next opening and for the copy buttons.
-    connect(quit, &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::hide);
 
     resetFields();
     if (globals().currentLanguage != "deutsch")
@@ -124,11 +108,9 @@ void AlWindow::calculate()
     try {
         const std::string turns = turns_->text().toStdString();
         const std::string inductance = inductance_->text().toStdString();
-        const std::string da = frame_->daField()->text().toStdString();
-        const std::string di = frame_->diField()->text().toStdString();
-        const std::string h = frame_->hField()->text().toStdString();
-        const std::string coating = frame_->coatingField()->text().toStdString();
-        const MeasuredCoreResult r = computeMeasuredCore({turns, inductance, da, di, h, coating});
+        const FormFactorFrame::Texts d = frame_->texts();
+        const MeasuredCoreResult r =
+            computeMeasuredCore({turns, inductance, d.da, d.di, d.h, d.coating});
         al_->setText(QString::fromStdString(r.al));
         frame_->showResults(QString::fromStdString(r.ae), QString::fromStdString(r.le),
                             QString::fromStdString(r.leAe));

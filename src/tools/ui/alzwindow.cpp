@@ -7,6 +7,7 @@
 #include "output/ui/print.h"
 #include "tools/alzwindow.h"
 #include "tools/ui/formfactorframe.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,42 +38,25 @@ AlzWindow::AlzWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     frame_ = new FormFactorFrame(this);
 
-    auto* results = new QHBoxLayout;
-    auto* go = controls::goButton(this, "Command1");
-    results->addWidget(go);
-    results->addSpacing(12);
-    results->addWidget(controls::caption(this, "Label23", QStringLiteral("AL =")));
-    al_ = controls::result(this, "lbAL");
-    results->addWidget(al_, 1);
-    results->addWidget(controls::caption(this, "Label25", QString::fromUtf8("nH/N²")));
-    results->addStretch(1);
+    const AlResultRow results = alResultRow(this);
+    al_ = results.al;
+    results.row->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* printButton = new QPushButton(QStringLiteral("&Drucken"), this);
-    printButton->setObjectName("Command3");
-    i18n::setTextId(printButton, 998);
-    printButton->setAutoDefault(false);
-    buttons->addWidget(printButton);
-    auto* quit = new QPushButton(QStringLiteral("&Beenden"), this);
-    quit->setObjectName("Command2");
-    i18n::setTextId(quit, 999);
-    quit->setAutoDefault(false);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(print_);
     layout->addLayout(material);
     layout->addWidget(frame_);
-    layout->addLayout(results);
+    layout->addLayout(results.row);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
-    connect(go, &QPushButton::clicked, this, &AlzWindow::calculate);
-    connect(printButton, &QPushButton::clicked, this, &AlzWindow::print);
+    connect(results.go, &QPushButton::clicked, this, &AlzWindow::calculate);
+    connect(buttons.print, &QPushButton::clicked, this, &AlzWindow::print);
     // "&Beenden" unloads the window: its values are gone at the next opening.
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::close);
 
     resetFields();
     if (globals().currentLanguage != "deutsch")
@@ -91,12 +75,9 @@ void AlzWindow::calculate()
 {
     try {
         const std::string permeability = permeability_->text().toStdString();
-        const std::string da = frame_->daField()->text().toStdString();
-        const std::string di = frame_->diField()->text().toStdString();
-        const std::string h = frame_->hField()->text().toStdString();
-        const std::string coating = frame_->coatingField()->text().toStdString();
+        const FormFactorFrame::Texts d = frame_->texts();
         const PermeabilityCoreResult r =
-            computePermeabilityCore({permeability, da, di, h, coating});
+            computePermeabilityCore({permeability, d.da, d.di, d.h, d.coating});
         frame_->showResults(QString::fromStdString(r.ae), QString::fromStdString(r.le),
                             QString::fromStdString(r.leAe));
         al_->setText(QString::fromStdString(r.al));

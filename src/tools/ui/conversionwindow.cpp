@@ -11,6 +11,7 @@
 #include "output/ui/errorreport.h"
 #include "output/ui/print.h"
 #include "tools/conversion.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,16 +27,6 @@
 namespace kovolo::tools {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId = -1)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (textId >= 0)
-        i18n::setTextId(b, textId);
-    return b;
-}
 
 template <std::size_t N> QStringList itemsOf(const std::array<const char*, N>& units)
 {
@@ -148,7 +139,7 @@ ConversionWindow::ConversionWindow(QWidget* parent) : QWidget(parent, Qt::Window
     text4_ = temperatureField(frame3, "Text4", temperatureKeys);
     for (QLineEdit* field : {text3_, text4_})
         field->installEventFilter(this); // key-up clearing of the other field
-    auto* command4 = button(frame3, "Command4", "<=>");
+    auto* command4 = controls::button(frame3, "Command4", "<=>");
     command4->setToolTip(QStringLiteral("Go"));
     temperatures->addWidget(text3_, 1);
     temperatures->addWidget(controls::caption(frame3, "Label11", QString::fromUtf8("°F")));
@@ -159,12 +150,7 @@ ConversionWindow::ConversionWindow(QWidget* parent) : QWidget(parent, Qt::Window
     label12_ = controls::caption(
         this, "Label12", QString::fromUtf8("Das zu berechnende Feld muß frei bleiben!"), 21);
 
-    auto* buttons = new QHBoxLayout;
-    auto* print = button(this, "Command6", "&Drucken", 998);
-    auto* quit = button(this, "Command5", "&Beenden", 999);
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command6", "Command5");
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -172,14 +158,14 @@ ConversionWindow::ConversionWindow(QWidget* parent) : QWidget(parent, Qt::Window
     column->addWidget(frame2);
     column->addWidget(frame3);
     column->addWidget(label12_);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 
     connect(command1, &QPushButton::clicked, this, &ConversionWindow::convertImperialToMetric);
     connect(command2, &QPushButton::clicked, this, &ConversionWindow::convertMetricToImperial);
     connect(command3, &QPushButton::clicked, this, &ConversionWindow::convertGauge);
     connect(command4, &QPushButton::clicked, this, &ConversionWindow::convertTemperature);
-    connect(print, &QPushButton::clicked, this, &ConversionWindow::printWindow);
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.print, &QPushButton::clicked, this, &ConversionWindow::printWindow);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::close);
 
     formLoad();
 

@@ -9,6 +9,7 @@
 #include "output/ui/errorreport.h"
 #include "output/ui/print.h"
 #include "tools/copperresistance.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,16 +23,6 @@
 namespace kovolo::tools {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (textId >= 0)
-        i18n::setTextId(b, textId);
-    return b;
-}
 
 // The fields take any character: a minus sign is needed for temperatures below zero.
 QLineEdit* plainField(QWidget* parent, const char* name)
@@ -96,21 +87,16 @@ CopperResistanceWindow::CopperResistanceWindow(QWidget* parent) : QWidget(parent
     grid->addWidget(ohm, 5, 2);
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    auto* print = button(this, "Command3", "&Drucken", 998);
-    auto* quit = button(this, "Command2", "&Beenden", 999);
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    buttons->addWidget(quit);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command2");
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
     column->addLayout(grid);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 
     connect(go, &QPushButton::clicked, this, &CopperResistanceWindow::calculate);
-    connect(print, &QPushButton::clicked, this, &CopperResistanceWindow::printWindow);
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.print, &QPushButton::clicked, this, &CopperResistanceWindow::printWindow);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::close);
 
     // The unit menu of the main window switches the layout while the window is open.
     QPointer<CopperResistanceWindow> self(this);

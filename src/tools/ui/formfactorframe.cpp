@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 namespace kovolo::tools {
 
@@ -126,6 +127,26 @@ void FormFactorFrame::showResults(const QString& ae, const QString& le, const QS
     ae_->setText(ae);
     le_->setText(le);
     leAe_->setText(leAe);
+}
+
+FormFactorFrame::Texts FormFactorFrame::texts() const
+{
+    return {da_->text().toStdString(), di_->text().toStdString(), h_->text().toStdString(),
+            coating_->text().toStdString()};
+}
+
+AlResultRow alResultRow(QWidget* window)
+{
+    AlResultRow results;
+    results.row = new QHBoxLayout;
+    results.go = controls::goButton(window, "Command1");
+    results.row->addWidget(results.go);
+    results.row->addSpacing(12);
+    results.row->addWidget(controls::caption(window, "Label23", QStringLiteral("AL =")));
+    results.al = controls::result(window, "lbAL");
+    results.row->addWidget(results.al, 1);
+    results.row->addWidget(controls::caption(window, "Label25", QString::fromUtf8("nH/N²")));
+    return results;
 }
 
 } // namespace kovolo::tools

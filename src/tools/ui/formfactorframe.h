@@ -4,8 +4,12 @@
 
 #include <QGroupBox>
 
+#include <string>
+
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace kovolo::tools {
 
@@ -34,6 +38,15 @@ public:
     QLineEdit* hField() const { return h_; }             // txtH
     QLineEdit* coatingField() const { return coating_; } // txtBesch
 
+    // The four fields' texts as the calculations read them.
+    struct Texts {
+        std::string da;
+        std::string di;
+        std::string h;
+        std::string coating;
+    };
+    Texts texts() const;
+
     // Da, Di and h empty, the coating "0.00" in the display's decimal separator, results empty.
     void resetFields();
     void showResults(const QString& ae, const QString& le, const QString& leAe);
@@ -47,5 +60,13 @@ private:
     QLabel* le_;
     QLabel* leAe_;
 };
+
+// The row under the frame in both AL windows: "=>" (Command1), "AL =", lbAL and "nH/N²".
+struct AlResultRow {
+    QHBoxLayout* row;
+    QPushButton* go;
+    QLabel* al;
+};
+AlResultRow alResultRow(QWidget* window);
 
 } // namespace kovolo::tools

@@ -7,6 +7,7 @@
 #include "output/ui/errorreport.h"
 #include "output/ui/print.h"
 #include "tools/resonance.h"
+#include "tools/ui/toolwindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,15 +27,6 @@ template <std::size_t N> QStringList itemsOf(const std::array<const char*, N>& u
     for (const char* unit : units)
         items << QString::fromUtf8(unit);
     return items;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int textId)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    i18n::setTextId(b, textId);
-    return b;
 }
 
 } // namespace
@@ -74,25 +66,20 @@ ResonanceWindow::ResonanceWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* hint = controls::caption(
         this, "Label_Text", QString::fromUtf8("Das zu berechnende Feld muß frei bleiben!"), 21);
 
-    auto* buttons = new QHBoxLayout;
-    auto* renew = button(this, "Command2", "&Neu", 6);
-    auto* print = button(this, "Command3", "&Drucken", 998);
-    auto* quit = button(this, "Command4", "&Beenden", 999);
-    buttons->addWidget(renew);
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    buttons->addWidget(quit);
+    auto* renew = controls::button(this, "Command2", "&Neu", 6);
+    const PrintQuitRow buttons = printQuitRow(this, "Command3", "Command4");
+    buttons.row->insertWidget(0, renew);
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
     column->addLayout(grid);
     column->addWidget(hint);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 
     connect(go, &QPushButton::clicked, this, &ResonanceWindow::calculate);
     connect(renew, &QPushButton::clicked, this, &ResonanceWindow::clearFields);
-    connect(print, &QPushButton::clicked, this, &ResonanceWindow::printWindow);
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.print, &QPushButton::clicked, this, &ResonanceWindow::printWindow);
+    connect(buttons.quit, &QPushButton::clicked, this, &QWidget::close);
 
     formLoad();
 }

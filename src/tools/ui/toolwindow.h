@@ -6,7 +6,18 @@
 #include <QPointer>
 #include <QWidget>
 
+class QHBoxLayout;
+class QPushButton;
+
 namespace kovolo::tools {
+
+// The bottom row of a tool window: "&Drucken" and "&Beenden" at its right end.
+struct PrintQuitRow {
+    QHBoxLayout* row;
+    QPushButton* print;
+    QPushButton* quit;
+};
+PrintQuitRow printQuitRow(QWidget* window, const char* printName, const char* quitName);
 
 template <class Window> QPointer<Window>& toolWindowSlot()
 {
